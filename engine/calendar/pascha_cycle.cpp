@@ -1,0 +1,79 @@
+// Pascha, Western Easter and the origins of the moveable cycle.
+#include "calendar_engine.h"
+
+QDate TCalendarEngine::PaschaOfYear(int year)
+{
+    const int d = (19 * (year % 19) + 16) % 30;
+    const int e = (2 * (year % 4) + 4 * (year % 7) + 6 * d) % 7;
+    return QDate(year, 4, 3).addDays(d + e);
+}
+
+QDate TCalendarEngine::WesternEasterOfYear(int year)
+{
+    const int a = year % 19;
+    const int b = year / 100;
+    const int c = year % 100;
+    const int d = b / 4;
+    const int e = b % 4;
+    const int f = (b + 8) / 25;
+    const int g = (b - f + 1) / 3;
+    const int h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4;
+    const int k = c % 4;
+    const int l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    const int n = h + l - 7 * m + 114;
+    return QDate(year, n / 31, n % 31 + 1);
+}
+
+// The year whose Pascha governs the day: the old year in old-calendar mode.
+int TCalendarEngine::ComputationYear() const
+{
+    return FSettings.OldCalendar() ? FCivilDate.addDays(-13).year() : FCivilDate.year();
+}
+
+QDate TCalendarEngine::GetPaschaDate() const
+{
+    return PaschaOfYear(ComputationYear());
+}
+
+QDate TCalendarEngine::GetPreviousPaschaDate() const
+{
+    return PaschaOfYear(ComputationYear() - 1);
+}
+
+QDate TCalendarEngine::GetNextPaschaDate() const
+{
+    return PaschaOfYear(ComputationYear() + 1);
+}
+
+QDate TCalendarEngine::GetWesternEasterDate() const
+{
+    return WesternEasterOfYear(ComputationYear());
+}
+
+QDate TCalendarEngine::GetNextWesternEasterDate() const
+{
+    return WesternEasterOfYear(ComputationYear() + 1);
+}
+
+void TCalendarEngine::RecomputeCycle()
+{
+    FPascha = GetPaschaDate();
+    FPaschaPrevious = GetPreviousPaschaDate();
+    FPaschaNext = GetNextPaschaDate();
+    FWesternEaster = GetWesternEasterDate();
+    FWesternEasterNext = GetNextWesternEasterDate();
+    FCycleStart = FPascha.addDays(-77);
+    FCycleStartPrevious = FPaschaPrevious.addDays(-77);
+    FToneStart = FPascha.addDays(7);
+    FToneStartPrevious = FPaschaPrevious.addDays(7);
+    FAllSaintsSunday = FPascha.addDays(56);
+    FAllSaintsSundayPrevious = FPaschaPrevious.addDays(56);
+}
+
+uint16_t TCalendarEngine::GetCycleDay() const
+{
+    const QDate& origin = FCivilDate >= FCycleStart ? FCycleStart : FCycleStartPrevious;
+    return static_cast<uint16_t>(origin.daysTo(FCivilDate));
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Rich text (RTF) in and out of a QTextDocument: what the day pages, the content
+// libraries' documents and the personalized page files hold.
+#include <QByteArray>
+
+class QTextDocument;
+
+// Replaces the document's contents with `data` and empties its undo history. Data that does
+// not begin with "{\rtf" loads as plain text (UTF-8 when it is valid UTF-8, else Windows-1252).
+// Reading stops at a NUL byte. Damaged RTF loads as far as it can. Returns true when the data
+// was RTF, false for plain text.
+bool LoadRtf(QTextDocument& document, const QByteArray& data);
+
+// The document as RTF that LoadRtf reads back with the same fonts, colours, bold, italic,
+// underline, strike-out, sizes, alignment, indents, paragraph spacing, page breaks and
+// bullets; non-ASCII as \uN.
+QByteArray SaveRtf(const QTextDocument& document);

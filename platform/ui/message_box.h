@@ -1,0 +1,14 @@
+#pragma once
+// The centred message box: a modal message with the caption "Selvarion", placed with its
+// centre on the centre of the given window (on the screen's centre without one).
+#include <QMessageBox>
+#include <functional>
+
+QMessageBox::StandardButton CenteredMessageBox(QWidget* over, const QString& text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::Icon icon);
+
+// Test hook: when set, the box is built and placed as usual but, instead of being shown,
+// handed to the hook, whose answer is returned. nullptr shows boxes again.
+using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox& box)>;
+void SetMessageBoxHook(MessageBoxHook hook);
