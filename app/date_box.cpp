@@ -1,0 +1,332 @@
+#include "date_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstring>
+
+#include "bible_search_dlg.h"
+#include "content_api.h"
+#include "custom_calendar.h"
+#include "day_page_names.h"
+#include "message_box.h"
+#include "options_dialog.h"
+#include "rtf.h"
+#include "rz_panel.h"
+#include "selvarion_main_form.h"
+#include "settings_store.h"
+#include "ui_guards.h"
+
+namespace {
+
+const QString OldCalendarRangeMessage = QStringLiteral(
+    "This implementation of the Old Calendar is only accurate from March 1, 1900 to February 28, 2084");
+const QColor PersonalizedPageColor(255, 255, 239);
+
+QFont ArialBold(int pixels)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+QString ViewingText(TDayPage page, bool personalized)
+{
+    const char* what = page == TDayPage::TroparionKontakion   ? "troparia and kontakia"
+                       : page == TDayPage::DailyBibleReadings ? "bible verses"
+                                                              : "lives of saints";
+    return QStringLiteral("Viewing %1%2 for ")
+        .arg(personalized ? QStringLiteral("personalized ") : QString(), QLatin1String(what));
+}
+
+} // namespace
+
+TDateBox::TDateBox(TSelvarionMainForm& mainForm, TOptionsDialog& options,
+                   TBibleSearchDlg& bibleSearch, rsrc::HMODULE dayNames)
+    : QDialog(&mainForm, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      TLiveControls(mainForm, options),
+      TCalendarEngine(static_cast<const TLiveControls&>(*this), dayNames),
+      FMainForm(mainForm),
+      FOptions(options),
+      FBibleSearch(bibleSearch)
+{
+    setObjectName(QStringLiteral("DateBox"));
+    setWindowTitle(QStringLiteral("Select Date"));
+    setFont(ArialBold(14));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("DateBoxMenu"));
+    Close = menu->addAction(QStringLiteral("&Close"));
+    Close->setObjectName(QStringLiteral("Close"));
+    connect(Close, &QAction::triggered, this, [this] { done(QDialog::Accepted); });
+    layout->setMenuBar(menu);
+
+    ModPanel1 = new TModPanel(this);
+    ModPanel1->setObjectName(QStringLiteral("ModPanel1"));
+    ModPanel1->setFixedHeight(25);
+    ModPanel1->SetBevelOuter(bvNone);
+    DecMonth = AddArrow("DecMonth", QStringLiteral("<"), 0, 25);
+    Month = AddCaption("Month", 25, 126);
+    IncMonth = AddArrow("IncMonth", QStringLiteral(">"), 151, 26);
+    DecYear = AddArrow("DecYear", QStringLiteral("<"), 176, 25);
+    Year = AddCaption("Year", 201, 77);
+    IncYear = AddArrow("IncYear", QStringLiteral(">"), 278, 25);
+    connect(DecMonth, &TRzPanel::Click, this, &TDateBox::DecMonthClick);
+    connect(IncMonth, &TRzPanel::Click, this, &TDateBox::IncMonthClick);
+    connect(DecYear, &TRzPanel::Click, this, &TDateBox::DecYearClick);
+    connect(IncYear, &TRzPanel::Click, this, &TDateBox::IncYearClick);
+    layout->addWidget(ModPanel1);
+
+    Calendar = new TCustomCalendar(this);
+    Calendar->setObjectName(QStringLiteral("Calendar"));
+    Calendar->SetGridLineWidth(2);
+    Calendar->SetStartOfWeek(0);
+    layout->addWidget(Calendar, 1);
+    connect(Calendar, &TCustomCalendar::Change, this, &TDateBox::CalendarChange);
+    setFixedSize(303, 231 + menu->sizeHint().height());
+
+    mainForm.DateBox = this;
+    // Today, as the grid holds it from its creation.
+    SetCivilDate(Calendar->CalendarDate());
+    if (OldMode()) {
+        ShowCalendarMode();
+        mainForm.setWindowTitle(QStringLiteral("Selvarion - Old Calendar"));
+    } else {
+        Calendar->SetCalendarDate(FCivilDate);
+        mainForm.setWindowTitle(QStringLiteral("Selvarion - New Calendar"));
+    }
+    LoadMainWindowPlacement(mainForm, QStringLiteral("MainWindow"), SettingsKey);
+    LoadDialogPosition(*this, QStringLiteral("DateWindow"), SettingsKey);
+    mainForm.ShowHintInStatusBar();
+}
+
+TDateBox::~TDateBox()
+{
+    SaveDialogPosition(*this, QStringLiteral("DateWindow"), SettingsKey);
+    FMainForm.DateBox = nullptr;
+}
+
+TRzPanel* TDateBox::AddArrow(const char* name, const QString& caption, int left, int width)
+{
+    TRzPanel* arrow = AddCaption(name, left, width);
+    arrow->SetCaption(caption);
+    arrow->setFont(ArialBold(15));
+    arrow->SetBevelOuter(bvRaised);
+    // Pressed arrows look pressed.
+    connect(arrow, &TRzPanel::MouseDown, arrow, [arrow] {
+        arrow->SetBevelInner(bvLowered);
+        arrow->SetBevelOuter(bvLowered);
+    });
+    connect(arrow, &TRzPanel::MouseUp, arrow, [arrow] {
+        arrow->SetBevelInner(bvRaised);
+        arrow->SetBevelOuter(bvRaised);
+    });
+    return arrow;
+}
+
+TRzPanel* TDateBox::AddCaption(const char* name, int left, int width)
+{
+    auto* panel = new TRzPanel(ModPanel1);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(left, 0, width, 25);
+    panel->SetBevelInner(bvRaised);
+    panel->SetBevelOuter(bvNone);
+    panel->setFont(ArialBold(17));
+    return panel;
+}
+
+bool TDateBox::OldMode() const
+{
+    return OldCalendar();
+}
+
+void TDateBox::CalendarChange()
+{
+    FMainForm.CheckSaveChanges(Calendar);
+    TUpdateLock lock(&FMainForm);
+    const QDate shown = Calendar->CalendarDate();
+    if (OldMode()) {
+        SetOldDate(std::clamp(shown, FirstOldDateShifted, LastOldDateShifted));
+        const QString today = QStringLiteral("Today's Date: ") +
+                              QLocale().toString(FCivilDate, QStringLiteral("MMMM d, yyyy"));
+        FMainForm.StatusPanel0->setText(today);
+        FMainForm.StatusPanel0->setFixedWidth(FMainForm.fontMetrics().horizontalAdvance(today) + 10);
+    } else {
+        SetCivilDate(std::clamp(shown, QDate(FirstCivilYear, 1, 1), QDate(LastCivilYear, 12, 31)));
+        FMainForm.StatusPanel0->clear();
+        FMainForm.StatusPanel0->setFixedWidth(0);
+    }
+    FMainForm.DateBar->SetCaption(QString::fromStdString(GetDateTitle()));
+    FMainForm.InfoBar->SetCaption(QString::fromStdString(GetDayDescription()));
+    Month->SetCaption(QString::fromStdString(GetMonthCaption()));
+    Year->SetCaption(QString::fromStdString(GetYearCaption()));
+    ShowDayPage(true);
+    FMainForm.ShowHintInStatusBar();
+}
+
+bool RefuseOldCalendarStep(QWidget* over, bool refused)
+{
+    if (refused)
+        CenteredMessageBox(over, OldCalendarRangeMessage, QMessageBox::Ok, QMessageBox::Information);
+    return refused;
+}
+
+void TDateBox::MoveToCivilDate(const QDate& civil)
+{
+    SetCivilDate(std::clamp(civil, QDate(FirstCivilYear, 1, 1), QDate(LastCivilYear, 12, 31)));
+    Calendar->SetCalendarDate(OldMode() ? FOldDateShifted : FCivilDate);
+}
+
+void TDateBox::MoveToOldDate(const QDate& oldShifted)
+{
+    SetOldDate(oldShifted);
+    Calendar->SetCalendarDate(FOldDateShifted);
+}
+
+void TDateBox::ShowCalendarMode()
+{
+    if (!OldMode()) {
+        Calendar->SetCalendarDate(FCivilDate);
+        return;
+    }
+    const QDate old = std::clamp(FOldDateShifted, FirstOldDateShifted, LastOldDateShifted);
+    if (old != FOldDateShifted || FCivilDate < FirstCivilDate || FCivilDate > LastCivilDate)
+        SetOldDate(old);
+    Calendar->SetCalendarDate(FOldDateShifted);
+}
+
+// The arrows step the stored old date in old-calendar mode, up to the ends of its range,
+// and the civil date otherwise; a day beyond the new month's end becomes its last day.
+void TDateBox::DecMonthClick()
+{
+    if (!OldMode())
+        return MoveToCivilDate(FCivilDate.addMonths(-1));
+    if (!RefuseOldCalendarStep(this, FOldYearShifted == 1916 && FOldMonth == 3))
+        MoveToOldDate(FOldDateShifted.addMonths(-1));
+}
+
+void TDateBox::IncMonthClick()
+{
+    if (!OldMode())
+        return MoveToCivilDate(FCivilDate.addMonths(1));
+    if (!RefuseOldCalendarStep(this, FOldYearShifted == 2100 && FOldMonth == 2))
+        MoveToOldDate(FOldDateShifted.addMonths(1));
+}
+
+void TDateBox::DecYearClick()
+{
+    if (!OldMode())
+        return MoveToCivilDate(FCivilDate.addYears(-1));
+    if (!RefuseOldCalendarStep(this, FOldDateShifted < QDate(1917, 3, 1)))
+        MoveToOldDate(FOldDateShifted.addYears(-1));
+}
+
+void TDateBox::IncYearClick()
+{
+    if (!OldMode())
+        return MoveToCivilDate(FCivilDate.addYears(1));
+    if (!RefuseOldCalendarStep(this, FOldDateShifted >= QDate(2099, 3, 1)))
+        MoveToOldDate(FOldDateShifted.addYears(1));
+}
+
+TDayNameInput TDateBox::DayNameInput() const
+{
+    TDayNameInput day;
+    day.page = FMainForm.CurrentPage();
+    day.oldCalendar = OldMode();
+    day.keyMonth = day.oldCalendar ? FOldMonth : FCivilMonth;
+    day.keyDay = day.oldCalendar ? FOldDay : FCivilDay;
+    day.civilMonth = FCivilMonth;
+    day.civilDay = FCivilDay;
+    day.year = day.oldCalendar ? FOldYearShifted - 16 : FCivilYear;
+    return day;
+}
+
+void TDateBox::LoadLibraryPage(const TDayNameInput& day)
+{
+    const uint16_t key = LibraryKeyOf(day);
+    const char* document = day.page == TDayPage::TroparionKontakion ? LoadTropFromResource(key)
+                                                                      : LoadLivesFromResource(key);
+    QTextDocument& page = *FMainForm.MainRichEdit->document();
+    if (document)
+        LoadRtf(page, QByteArray(document, static_cast<qsizetype>(std::strlen(document))));
+    else
+        page.clear();
+}
+
+void TDateBox::ShowDayPage([[maybe_unused]] bool withIcon)
+{
+    TWaitCursor wait;
+    const TDayNameInput day = DayNameInput();
+    const TDayPage page = day.page;
+    FMainForm.FPersonalFileName =
+        FMainForm.FAppDataDir + QString::fromStdString(PersonalFileTitle(day));
+    const uint16_t contentKey = ContentKeyOf(day);
+    const uint16_t iconKey = GetIconKey(contentKey);
+    FIconFound = FindJpgResource(contentKey) || FindJpgResource(iconKey);
+    if (!day.oldCalendar && contentKey == 619)
+        FIconFound = false;
+
+    QTextEdit* edit = FMainForm.MainRichEdit;
+    const bool fileExists = QFileInfo::exists(FMainForm.FPersonalFileName);
+    bool personal = FForcePersonalized || (FOptions.LoadPersonalized->isChecked() && fileExists);
+    QByteArray personalText;
+    if (personal) {
+        QFile file(FMainForm.FPersonalFileName);
+        if (file.open(QIODevice::ReadOnly)) {
+            personalText = file.readAll();
+        } else {
+            personal = false;
+            CenteredMessageBox(&FMainForm,
+                               QStringLiteral("Cannot open file \"%1\". %2")
+                                   .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
+                               QMessageBox::Ok, QMessageBox::Warning);
+        }
+    }
+
+    QPalette colours = edit->palette();
+    const QString dateTitle = FMainForm.GetShortDateTitle();
+    if (personal) {
+        LoadRtf(*edit->document(), personalText);
+        colours.setColor(QPalette::Base, PersonalizedPageColor);
+        FMainForm.SetHint(ViewingText(page, true) + dateTitle);
+        if (page == TDayPage::DailyBibleReadings)
+            FMainForm.MShowVerseNumbers->setEnabled(false);
+    } else {
+        colours.setColor(QPalette::Base, FMainForm.palette().color(QPalette::Base));
+        FMainForm.SetHint((fileExists ? QStringLiteral("Personalized file not loaded. ") : QString()) +
+                          ViewingText(page, false) + dateTitle);
+        if (page == TDayPage::DailyBibleReadings) {
+            FMainForm.MShowVerseNumbers->setEnabled(true);
+            QFont font = edit->document()->defaultFont();
+            font.setPointSize(12);
+            edit->document()->setDefaultFont(font);
+            edit->setPlainText(QString::fromStdString(FBibleSearch.BuildBibleReadingsPage()));
+        } else {
+            LoadLibraryPage(day);
+        }
+    }
+    edit->setPalette(colours);
+    // With withIcon and ShowIcons ticked, the icon of the day (FIconFound, FCurrentIconKey)
+    // is shown here once the icon column is filled.
+
+    FMainForm.MDeleteFile->setVisible(personal);
+    FMainForm.MDeleteFile->setEnabled(personal);
+    FMainForm.N3->setVisible(personal);
+    FForcePersonalized = false;
+    edit->document()->setModified(false);
+    edit->moveCursor(QTextCursor::Start);
+}

@@ -1,0 +1,228 @@
+#include "options_dialog.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include "date_box.h"
+#include "rz_panel.h"
+#include "selvarion_main_form.h"
+#include "settings_store.h"
+#include "ui_guards.h"
+
+namespace {
+
+QCheckBox* AddCheckBox(QLayout* layout, const char* name, const QString& caption)
+{
+    auto* box = new QCheckBox(caption);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(true);
+    layout->addWidget(box);
+    return box;
+}
+
+QLabel* AddVersionLabel(QFormLayout* layout, const char* name, const QString& role)
+{
+    auto* label = new QLabel(BuiltInVersionName);
+    label->setObjectName(QLatin1String(name));
+    layout->addRow(role, label);
+    return label;
+}
+
+} // namespace
+
+TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
+    : QDialog(&mainForm), FMainForm(mainForm)
+{
+    setObjectName(QStringLiteral("OptionsDialog"));
+    setWindowTitle(QStringLiteral("Preferences"));
+    auto* layout = new QVBoxLayout(this);
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    layout->addWidget(PageControl);
+
+    UserPrefs = new QWidget;
+    UserPrefs->setObjectName(QStringLiteral("UserPrefs"));
+    auto* prefsLayout = new QVBoxLayout(UserPrefs);
+    General = new QGroupBox(QStringLiteral("General Preferences"), UserPrefs);
+    General->setObjectName(QStringLiteral("General"));
+    auto* generalLayout = new QVBoxLayout(General);
+    ShowIcons = AddCheckBox(generalLayout, "ShowIcons", QStringLiteral("Show Icons"));
+    ShowVerseNumbers = AddCheckBox(generalLayout, "ShowVerseNumbers",
+                                   QStringLiteral("Show Bible Verse Numbers      F11"));
+    UseLukanJump = AddCheckBox(generalLayout, "UseLukanJump", QStringLiteral("Use Lukan Jump"));
+    ShowMainToolbar = AddCheckBox(generalLayout, "ShowMainToolbar", QStringLiteral("Show Main Toolbar"));
+    ShowEditToolbar = AddCheckBox(generalLayout, "ShowEditToolbar", QStringLiteral("Show Edit Toolbar"));
+    ShowHints = AddCheckBox(generalLayout, "ShowHints", QStringLiteral("Show Toolbar Hints"));
+    ShowDialogs = AddCheckBox(generalLayout, "ShowDialogs", QStringLiteral("Show All Message Dialogs"));
+    prefsLayout->addWidget(General);
+    SavedFiles = new QGroupBox(QStringLiteral("Loading Personalized Files"), UserPrefs);
+    SavedFiles->setObjectName(QStringLiteral("SavedFiles"));
+    auto* savedLayout = new QVBoxLayout(SavedFiles);
+    savedLayout->addWidget(new QLabel(QStringLiteral("When Starting Selvarion or Changing Dates:")));
+    LoadPersonalized = new QRadioButton(QStringLiteral("Load Personalized Files, if available"));
+    LoadPersonalized->setObjectName(QStringLiteral("LoadPersonalized"));
+    LoadPersonalized->setChecked(true);
+    LoadOriginal = new QRadioButton(QStringLiteral("Load Original Texts"));
+    LoadOriginal->setObjectName(QStringLiteral("LoadOriginal"));
+    savedLayout->addWidget(LoadPersonalized);
+    savedLayout->addWidget(LoadOriginal);
+    prefsLayout->addWidget(SavedFiles);
+    prefsLayout->addStretch(1);
+    PageControl->addTab(UserPrefs, QStringLiteral("Preferences"));
+
+    BibleVersions = new QWidget;
+    BibleVersions->setObjectName(QStringLiteral("BibleVersions"));
+    auto* versionsLayout = new QVBoxLayout(BibleVersions);
+    auto* readings = new QGroupBox(QStringLiteral("Bible Versions to be used for Bible Readings:"));
+    auto* readingsLayout = new QFormLayout(readings);
+    ActiveOT1 = AddVersionLabel(readingsLayout, "ActiveOT1", QStringLiteral("Old Testament:"));
+    ActiveNT1 = AddVersionLabel(readingsLayout, "ActiveNT1", QStringLiteral("New Testament:"));
+    ActiveApoc1 = AddVersionLabel(readingsLayout, "ActiveApoc1", QStringLiteral("Apocrypha:"));
+    auto* search = new QGroupBox(QStringLiteral("Bible Versions to be used for Bible Search:"));
+    auto* searchLayout = new QFormLayout(search);
+    ActiveOT2 = AddVersionLabel(searchLayout, "ActiveOT2", QStringLiteral("Old Testament:"));
+    ActiveNT2 = AddVersionLabel(searchLayout, "ActiveNT2", QStringLiteral("New Testament:"));
+    ActiveApoc2 = AddVersionLabel(searchLayout, "ActiveApoc2", QStringLiteral("Apocrypha:"));
+    versionsLayout->addWidget(readings);
+    versionsLayout->addWidget(search);
+    versionsLayout->addStretch(1);
+    PageControl->addTab(BibleVersions, QStringLiteral("Bible Versions"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OKButton = new QPushButton(QStringLiteral("OK"));
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    HelpButton = new QPushButton(QStringLiteral("Help"));
+    HelpButton->setObjectName(QStringLiteral("HelpButton"));
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
+    layout->addLayout(buttons);
+    resize(331, 362);
+
+    connect(OKButton, &QPushButton::clicked, this, [this] {
+        OKButtonClick();
+        accept();
+    });
+    connect(CancelButton, &QPushButton::clicked, this, [this] {
+        CancelButtonClick();
+        reject();
+    });
+    connect(LoadPersonalized, &QRadioButton::clicked, this, &TOptionsDialog::LoadPersonalizedClick);
+    connect(LoadOriginal, &QRadioButton::clicked, this, &TOptionsDialog::LoadPersonalizedClick);
+
+    mainForm.OptionsDialog = this;
+    LoadPreferences(*this, mainForm, QStringLiteral("Options"), SettingsKey);
+    TakeSnapshot();
+    LoadDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
+}
+
+TOptionsDialog::~TOptionsDialog()
+{
+    SaveDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
+    SavePreferences(*this, FMainForm, QStringLiteral("Options"), SettingsKey);
+    FMainForm.OptionsDialog = nullptr;
+}
+
+std::array<QLabel*, 6> TOptionsDialog::VersionLabels() const
+{
+    return {ActiveOT1, ActiveNT1, ActiveApoc1, ActiveOT2, ActiveNT2, ActiveApoc2};
+}
+
+TOptionsDialog::TSnapshot TOptionsDialog::CurrentPreferences() const
+{
+    return {ShowIcons->isChecked(),       UseLukanJump->isChecked(), ShowMainToolbar->isChecked(),
+            ShowEditToolbar->isChecked(), ShowHints->isChecked(),    ShowDialogs->isChecked(),
+            LoadPersonalized->isChecked(), ShowVerseNumbers->isChecked()};
+}
+
+void TOptionsDialog::TakeSnapshot()
+{
+    FSavedPreferences = CurrentPreferences();
+    const auto labels = VersionLabels();
+    for (size_t i = 0; i < labels.size(); ++i)
+        FSavedVersionNames[i] = labels[i]->text();
+}
+
+void TOptionsDialog::OKButtonClick()
+{
+    const TSnapshot now = CurrentPreferences();
+    const TSnapshot& was = FSavedPreferences;
+    if (now == was)
+        return;
+    if (now.showHints != was.showHints)
+        FMainForm.SetHintsShown(!FMainForm.HintsShown());
+    const bool iconsChanged = now.showIcons != was.showIcons;
+    const bool numbersChanged = now.showVerseNumbers != was.showVerseNumbers;
+    const bool lukanChanged = now.useLukanJump != was.useLukanJump;
+    if ((iconsChanged || numbersChanged) && !FMainForm.CheckSaveChanges(OKButton))
+        return;
+    {
+        TUpdateLock lock(&FMainForm);
+        TDateBox& dateBox = *FMainForm.DateBox;
+        if (lukanChanged)
+            FMainForm.InfoBar->SetCaption(QString::fromStdString(dateBox.GetDayDescription()));
+        if (iconsChanged) {
+            if (now.showIcons) {
+                FMainForm.ContainerPanel->setFixedWidth(FMainForm.FIconPanelWidth);
+            } else {
+                FMainForm.FIconPanelWidth = FMainForm.ContainerPanel->width();
+                FMainForm.ContainerPanel->setFixedWidth(0);
+            }
+            dateBox.ShowDayPage(now.showIcons);
+        } else if ((numbersChanged || lukanChanged) &&
+                   FMainForm.CurrentPage() == TDayPage::DailyBibleReadings &&
+                   !QFileInfo::exists(FMainForm.FPersonalFileName)) {
+            dateBox.ShowDayPage(false);
+        }
+        if (now.showMainToolbar != was.showMainToolbar)
+            FMainForm.MainToolBar->setVisible(!FMainForm.MainToolBar->isVisibleTo(&FMainForm));
+        if (now.showEditToolbar != was.showEditToolbar)
+            FMainForm.EditToolBar->setVisible(!FMainForm.EditToolBar->isVisibleTo(&FMainForm));
+        if (now.showDialogs != was.showDialogs)
+            FDontAskProceed = FDontAskSave = !now.showDialogs;
+    }
+    FSavedPreferences = CurrentPreferences();
+}
+
+void TOptionsDialog::CancelButtonClick()
+{
+    const TSnapshot& was = FSavedPreferences;
+    ShowIcons->setChecked(was.showIcons);
+    UseLukanJump->setChecked(was.useLukanJump);
+    ShowMainToolbar->setChecked(was.showMainToolbar);
+    ShowEditToolbar->setChecked(was.showEditToolbar);
+    ShowHints->setChecked(was.showHints);
+    ShowDialogs->setChecked(was.showDialogs);
+    LoadPersonalized->setChecked(was.loadPersonalized);
+    LoadOriginal->setChecked(!was.loadPersonalized);
+    ShowVerseNumbers->setChecked(was.showVerseNumbers);
+    const auto labels = VersionLabels();
+    for (size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setText(FSavedVersionNames[i]);
+}
+
+void TOptionsDialog::ToggleShowVerseNumbers()
+{
+    ShowVerseNumbers->setChecked(!ShowVerseNumbers->isChecked());
+    FSavedPreferences.showVerseNumbers = ShowVerseNumbers->isChecked();
+}
+
+void TOptionsDialog::LoadPersonalizedClick()
+{
+    if (QFileInfo::exists(FMainForm.FPersonalFileName))
+        FMainForm.DateBox->ShowDayPage(false);
+}

@@ -1,0 +1,508 @@
+#include "selvarion_main_form.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app_folders.h"
+#include "date_box.h"
+#include "message_box.h"
+#include "options_dialog.h"
+#include "rz_panel.h"
+#include "settings_store.h"
+#include "ui_guards.h"
+
+namespace {
+
+// A hint is "short|long": the short part is the tooltip, the long part the status text.
+void SetActionHint(QAction* action, const QString& hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action->setToolTip(bar < 0 ? hint : hint.left(bar));
+    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+struct TFindSaintTexts {
+    const char* menuCaption;
+    const char* buttonCaption;
+    const char* hint;
+};
+
+TFindSaintTexts FindSaintTexts(TDayPage page)
+{
+    switch (page) {
+    case TDayPage::TroparionKontakion:
+        return {"Find &Saint...", "Find Saint...",
+                "Finds the specified saint|Finds the specified saint, and goes to that page"};
+    case TDayPage::DailyBibleReadings:
+        return {"Find &Bible Verses...", "Find Bible Verses...",
+                "Finds the specified bible verses|Finds the specified bible verses, and displays "
+                "them in the text editor"};
+    case TDayPage::LivesSaints:
+        break;
+    }
+    return {"Find &Life of Saint...", "Find Life of Saint...",
+            "Finds the life of the specified saint|Finds the life of the specified saint, and "
+            "goes to that page"};
+}
+
+} // namespace
+
+TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
+    : FMyDocumentsDir(folders.documentsDir), FAppDataDir(folders.appDataDir)
+{
+    setObjectName(QStringLiteral("SelvarionMainForm"));
+    setWindowTitle(QStringLiteral("Selvarion - New Calendar"));
+    QFont formFont(QStringLiteral("Arial"));
+    formFont.setPixelSize(12);
+    formFont.setBold(true);
+    formFont.setItalic(true);
+    setFont(formFont);
+    FHelpFileName = ProgramFolder() + QStringLiteral("selvmain.chm");
+    FSaveDialogDirectory = FMyDocumentsDir;
+
+    CreateMenusAndToolBar();
+    CreateClientArea();
+    resize(649, 544);
+
+    QApplication::instance()->installEventFilter(this);
+    LoadViewOptions(*this, QStringLiteral("Options"), SettingsKey);
+}
+
+TSelvarionMainForm::~TSelvarionMainForm()
+{
+    SaveMainWindowPlacement(*this, QStringLiteral("MainWindow"), SettingsKey);
+    SaveViewOptions(*this, QStringLiteral("Options"), SettingsKey);
+}
+
+QAction* TSelvarionMainForm::AddCommand(QMenu* menu, const char* name, const QString& caption,
+                                        const QString& hint, const QKeySequence& key)
+{
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    if (!hint.isEmpty())
+        SetActionHint(action, hint);
+    return action;
+}
+
+QToolButton* TSelvarionMainForm::AddPageButton(const char* name, const QString& caption,
+                                               QAction* item)
+{
+    auto* button = new QToolButton(MainToolBar);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setToolTip(item->toolTip());
+    button->setStatusTip(item->statusTip());
+    button->setCheckable(true);
+    button->setAutoExclusive(true);
+    button->setAutoRaise(true);
+    button->setFixedSize(106, 23);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    button->setFont(font);
+    MainToolBar->addWidget(button);
+    connect(button, &QToolButton::clicked, this, [this, button] { MTroparionKontakionClick(button); });
+    return button;
+}
+
+void TSelvarionMainForm::CreateMenusAndToolBar()
+{
+    MFile = menuBar()->addMenu(QStringLiteral("&File"));
+    MFile->setObjectName(QStringLiteral("MFile"));
+    MSelectDate = AddCommand(MFile, "MSelectDate", QStringLiteral("Sele&ct Date"),
+                             QStringLiteral("Select Date|Selects the date for the desired readings"),
+                             Qt::Key_F5);
+    MPreviousYear = AddCommand(MFile, "MPreviousYear", QStringLiteral("Pre&vious Year"),
+                               QStringLiteral("Previous Year|Selects the readings for the current date in the previous year"));
+    MPreviousDay = AddCommand(MFile, "MPreviousDay", QStringLiteral("Pr&evious Day"),
+                              QStringLiteral("Previous Day|Selects the readings for the previous day"),
+                              Qt::Key_F6);
+    MToday = AddCommand(MFile, "MToday", QStringLiteral("Return to &Today"),
+                        QStringLiteral("Return to Today|Selects the readings for today"),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y));
+    MNextDay = AddCommand(MFile, "MNextDay", QStringLiteral("&Next Day"),
+                          QStringLiteral("Next Day|Selects the readings for the next day"), Qt::Key_F7);
+    MNextYear = AddCommand(MFile, "MNextYear", QStringLiteral("Next &Year"),
+                           QStringLiteral("Next Year|Selects the readings for the current date in the next year"));
+    N3 = MFile->addSeparator();
+    N3->setObjectName(QStringLiteral("N3"));
+    N3->setVisible(false);
+    MDeleteFile = AddCommand(MFile, "MDeleteFile", QStringLiteral("&Delete File"), {},
+                             QKeySequence(Qt::CTRL | Qt::Key_D));
+    MDeleteFile->setVisible(false);
+    MFile->addSeparator();
+    MExit = AddCommand(MFile, "MExit", QStringLiteral("E&xit"),
+                       QStringLiteral("Quits selvarion and prompts to save the document"));
+
+    MSearch = menuBar()->addMenu(QStringLiteral("&Search"));
+    MSearch->setObjectName(QStringLiteral("MSearch"));
+    MFindSaint = AddCommand(MSearch, "MFindSaint", QStringLiteral("Find &Saint..."),
+                            QStringLiteral("Find Saint|Finds the specified saint, and goes to that page"),
+                            Qt::Key_F4);
+
+    MOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    MOptions->setObjectName(QStringLiteral("MOptions"));
+    MOldCalendar = AddCommand(MOptions, "MOldCalendar", QStringLiteral("&Old Calendar"),
+                              QStringLiteral("Displays the readings for old calendar dates"));
+    MNewCalendar = AddCommand(MOptions, "MNewCalendar", QStringLiteral("&New Calendar"),
+                              QStringLiteral("Displays the readings for new calendar dates"));
+    MOptions->addSeparator();
+    MTroparionKontakion = AddCommand(MOptions, "MTroparionKontakion", QStringLiteral("&Selvarion"),
+                                     QStringLiteral("Troparia and Kontakia|Displays the troparia and kontakia for the selected date"),
+                                     Qt::Key_F8);
+    MDailyBibleReadings = AddCommand(MOptions, "MDailyBibleReadings", QStringLiteral("&Bible Readings"),
+                                     QStringLiteral("Bible Readings|Displays the bible readings for the selected date"),
+                                     Qt::Key_F9);
+    MLivesSaints = AddCommand(MOptions, "MLivesSaints", QStringLiteral("&Synaxarion"),
+                              QStringLiteral("Lives of Saints|Displays the lives of saints for the selected date"),
+                              Qt::Key_F10);
+    MOptions->addSeparator();
+    MPreferences = AddCommand(MOptions, "MPreferences", QStringLiteral("&Preferences..."), {});
+    // Never shown in the menu: the item only carries its shortcut.
+    MShowVerseNumbers = new QAction(QStringLiteral("S&how Verse Numbers"), this);
+    MShowVerseNumbers->setObjectName(QStringLiteral("MShowVerseNumbers"));
+    MShowVerseNumbers->setShortcut(Qt::Key_F11);
+    addAction(MShowVerseNumbers);
+    for (QAction* item : {MOldCalendar, MNewCalendar, MTroparionKontakion, MDailyBibleReadings, MLivesSaints})
+        item->setCheckable(true);
+
+    MainToolBar = addToolBar(QStringLiteral("Main"));
+    MainToolBar->setObjectName(QStringLiteral("MainToolBar"));
+    MainToolBar->setMovable(false);
+    MainToolBar->setFixedHeight(26);
+    const std::pair<QAction*, const char*> commandButtons[] = {
+        {MSelectDate, "MTBSelectDate"}, {MPreviousYear, "MTBPreviousYear"},
+        {MPreviousDay, "MTBPreviousDay"}, {MToday, "MTBToday"},
+        {MNextDay, "MTBNextDay"}, {MNextYear, "MTBNextYear"}};
+    for (const auto& [item, name] : commandButtons) {
+        MainToolBar->addAction(item);
+        MainToolBar->widgetForAction(item)->setObjectName(QLatin1String(name));
+    }
+    MainToolBar->addSeparator();
+    MTBSelvarion = AddPageButton("MTBSelvarion", QStringLiteral("Selvarion"), MTroparionKontakion);
+    MTBBibleReadings = AddPageButton("MTBBibleReadings", QStringLiteral("Bible Readings"), MDailyBibleReadings);
+    MTBLivesSaints = AddPageButton("MTBLivesSaints", QStringLiteral("Synaxarion"), MLivesSaints);
+    MainToolBar->addSeparator();
+    MTBFindSaint = new QToolButton(MainToolBar);
+    MTBFindSaint->setObjectName(QStringLiteral("MTBFindSaint"));
+    MTBFindSaint->setAutoRaise(true);
+    MTBFindSaint->setFixedSize(132, 23);
+    MainToolBar->addWidget(MTBFindSaint);
+    // The editing commands fill this toolbar.
+    EditToolBar = new QToolBar(QStringLiteral("Edit"), this);
+    EditToolBar->setObjectName(QStringLiteral("EditToolBar"));
+    EditToolBar->setMovable(false);
+    EditToolBar->setFixedHeight(26);
+    addToolBarBreak();
+    addToolBar(EditToolBar);
+
+    connect(MSelectDate, &QAction::triggered, this, &TSelvarionMainForm::MSelectDateClick);
+    connect(MPreviousYear, &QAction::triggered, this, &TSelvarionMainForm::MPreviousYearClick);
+    connect(MPreviousDay, &QAction::triggered, this, &TSelvarionMainForm::MPreviousDayClick);
+    connect(MToday, &QAction::triggered, this, &TSelvarionMainForm::MTodayClick);
+    connect(MNextDay, &QAction::triggered, this, &TSelvarionMainForm::MNextDayClick);
+    connect(MNextYear, &QAction::triggered, this, &TSelvarionMainForm::MNextYearClick);
+    connect(MExit, &QAction::triggered, this, &QWidget::close);
+    for (QAction* item : {MTroparionKontakion, MDailyBibleReadings, MLivesSaints})
+        connect(item, &QAction::triggered, this, [this, item] { MTroparionKontakionClick(item); });
+    for (QAction* item : {MOldCalendar, MNewCalendar})
+        connect(item, &QAction::triggered, this, [this, item] { MOldCalendarClick(item); });
+    connect(MShowVerseNumbers, &QAction::triggered, this, &TSelvarionMainForm::MShowVerseNumbersClick);
+    connect(MPreferences, &QAction::triggered, this, &TSelvarionMainForm::MPreferencesClick);
+}
+
+void TSelvarionMainForm::CreateClientArea()
+{
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    DateBar = new TModPanel(client);
+    DateBar->setObjectName(QStringLiteral("DateBar"));
+    DateBar->setFixedHeight(24);
+    QFont dateFont(QStringLiteral("Arial"));
+    dateFont.setPixelSize(20);
+    dateFont.setBold(true);
+    DateBar->setFont(dateFont);
+    InfoBar = new TModPanel(client);
+    InfoBar->setObjectName(QStringLiteral("InfoBar"));
+    InfoBar->setFixedHeight(21);
+    QFont infoFont(QStringLiteral("Arial"));
+    infoFont.setPixelSize(16);
+    InfoBar->setFont(infoFont);
+    column->addWidget(DateBar);
+    column->addWidget(InfoBar);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    ContainerPanel = new TRzPanel(client);
+    ContainerPanel->setObjectName(QStringLiteral("ContainerPanel"));
+    ContainerPanel->SetColor(palette().color(QPalette::Base));
+    ContainerPanel->setFixedWidth(54);
+    auto* iconColumn = new QVBoxLayout(ContainerPanel);
+    iconColumn->setContentsMargins(0, 0, 0, 0);
+    iconColumn->setSpacing(0);
+    MainImage = new QLabel(ContainerPanel);
+    MainImage->setObjectName(QStringLiteral("MainImage"));
+    MainImage->setScaledContents(true);
+    CenterPanel = new TRzPanel(ContainerPanel);
+    CenterPanel->setObjectName(QStringLiteral("CenterPanel"));
+    CenterPanel->SetBorderWidth(8);
+    CenterPanel->SetVerticalAlignment(vaTop);
+    BottomPanel = new TRzPanel(ContainerPanel);
+    BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
+    BottomPanel->SetBorderWidth(8);
+    BottomPanel->setFixedHeight(0);
+    iconColumn->addWidget(MainImage);
+    iconColumn->addWidget(CenterPanel, 1);
+    iconColumn->addWidget(BottomPanel);
+
+    MainRichEdit = new QTextEdit(client);
+    MainRichEdit->setObjectName(QStringLiteral("MainRichEdit"));
+    MainRichEdit->setFrameShape(QFrame::NoFrame);
+    MainRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont editFont(QStringLiteral("Times New Roman"));
+    editFont.setPixelSize(16);
+    MainRichEdit->setFont(editFont);
+    MainRichEdit->document()->setDefaultFont(editFont);
+    row->addWidget(ContainerPanel);
+    row->addWidget(MainRichEdit, 1);
+    column->addLayout(row, 1);
+    setCentralWidget(client);
+
+    StatusPanel0 = new QLabel(this);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0->setFixedWidth(0);
+    StatusPanel1 = new QLabel(this);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusPanel1->setMinimumWidth(50);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(StatusPanel0);
+    statusBar()->addWidget(StatusPanel1, 1);
+}
+
+void TSelvarionMainForm::SetHint(const QString& hint)
+{
+    FHint = hint;
+}
+
+void TSelvarionMainForm::ShowHintInStatusBar()
+{
+    StatusPanel1->setText(FHint);
+}
+
+void TSelvarionMainForm::SetHintsShown(bool shown)
+{
+    FHintsShown = shown;
+}
+
+bool TSelvarionMainForm::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && !FHintsShown)
+        return true;
+    return QMainWindow::eventFilter(watched, e);
+}
+
+bool TSelvarionMainForm::event(QEvent* e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        // The long part of the hint under the mouse, else the page's status text.
+        const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+        StatusPanel1->setText(tip.isEmpty() ? FHint : tip);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+TDayPage TSelvarionMainForm::CurrentPage() const
+{
+    if (MTroparionKontakion->isChecked())
+        return TDayPage::TroparionKontakion;
+    if (MDailyBibleReadings->isChecked())
+        return TDayPage::DailyBibleReadings;
+    return TDayPage::LivesSaints;
+}
+
+void TSelvarionMainForm::CheckPageItems(TDayPage page)
+{
+    MTroparionKontakion->setChecked(page == TDayPage::TroparionKontakion);
+    MDailyBibleReadings->setChecked(page == TDayPage::DailyBibleReadings);
+    MLivesSaints->setChecked(page == TDayPage::LivesSaints);
+    QToolButton* button = page == TDayPage::TroparionKontakion   ? MTBSelvarion
+                          : page == TDayPage::DailyBibleReadings ? MTBBibleReadings
+                                                                 : MTBLivesSaints;
+    button->setChecked(true);
+
+    const TFindSaintTexts texts = FindSaintTexts(page);
+    MFindSaint->setText(QLatin1String(texts.menuCaption));
+    MTBFindSaint->setText(QLatin1String(texts.buttonCaption));
+    SetActionHint(MFindSaint, QLatin1String(texts.hint));
+    MTBFindSaint->setToolTip(MFindSaint->toolTip());
+    MTBFindSaint->setStatusTip(MFindSaint->statusTip());
+    if (page != TDayPage::LivesSaints) {
+        MFindSaint->setEnabled(true);
+        MTBFindSaint->setEnabled(true);
+    }
+}
+
+QString TSelvarionMainForm::GetShortDateTitle() const
+{
+    const QLocale locale;
+    if (!MOldCalendar->isChecked())
+        return locale.toString(DateBox->FCivilDate, QStringLiteral("MMMM d"));
+    const QDate old = DateBox->FOldDateShifted;
+    const QDate civil = old.addDays(13);
+    return locale.toString(old, QStringLiteral("MMMM d/")) +
+           locale.toString(civil, civil.month() == old.month() ? QStringLiteral("d")
+                                                               : QStringLiteral("MMMM d"));
+}
+
+bool TSelvarionMainForm::CheckSaveChanges(QObject* /*sender*/)
+{
+    return true;
+}
+
+QMessageBox::StandardButton TSelvarionMainForm::ShowMessageCentered(
+    const QString& msg, QMessageBox::Icon type, QMessageBox::StandardButtons buttons)
+{
+    return CenteredMessageBox(this, msg, buttons, type);
+}
+
+void TSelvarionMainForm::GoToCivilDate(QObject* sender, const QDate& civil)
+{
+    if (!CheckSaveChanges(sender))
+        return;
+    DateBox->MoveToCivilDate(civil);
+    ShowHintInStatusBar();
+}
+
+void TSelvarionMainForm::MPreviousDayClick()
+{
+    const bool old = MOldCalendar->isChecked();
+    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted <= TCalendarEngine::FirstOldDateShifted))
+        return;
+    GoToCivilDate(MPreviousDay, DateBox->FCivilDate.addDays(-1));
+}
+
+void TSelvarionMainForm::MNextDayClick()
+{
+    const bool old = MOldCalendar->isChecked();
+    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted >= TCalendarEngine::LastOldDateShifted))
+        return;
+    GoToCivilDate(MNextDay, DateBox->FCivilDate.addDays(1));
+}
+
+void TSelvarionMainForm::MPreviousYearClick()
+{
+    const bool old = MOldCalendar->isChecked();
+    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted < QDate(1917, 3, 1)))
+        return;
+    GoToCivilDate(MPreviousYear, DateBox->FCivilDate.addYears(-1));
+}
+
+void TSelvarionMainForm::MNextYearClick()
+{
+    const bool old = MOldCalendar->isChecked();
+    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted > QDate(2099, 2, 28)))
+        return;
+    GoToCivilDate(MNextYear, DateBox->FCivilDate.addYears(1));
+}
+
+void TSelvarionMainForm::MTodayClick()
+{
+    GoToCivilDate(MToday, QDate::currentDate());
+}
+
+void TSelvarionMainForm::MSelectDateClick()
+{
+    if (!CheckSaveChanges(MSelectDate))
+        return;
+    // Keep the window on the screen before showing it.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QPoint pos = DateBox->pos();
+    pos.setX(std::max(0, pos.x()));
+    pos.setY(std::max(0, pos.y()));
+    if (pos.x() + DateBox->width() > screen.width())
+        pos.setX(screen.width() - DateBox->width());
+    if (pos.y() + DateBox->height() > screen.height())
+        pos.setY(screen.height() - DateBox->height());
+    DateBox->move(pos);
+    DateBox->exec();
+}
+
+void TSelvarionMainForm::MTroparionKontakionClick(QObject* sender)
+{
+    const TDayPage shown = CurrentPage();
+    if (!CheckSaveChanges(sender)) {
+        CheckPageItems(shown);
+        return;
+    }
+    TUpdateLock lock(this);
+    TDayPage page = TDayPage::LivesSaints;
+    if (sender == MTroparionKontakion || sender == MTBSelvarion)
+        page = TDayPage::TroparionKontakion;
+    else if (sender == MDailyBibleReadings || sender == MTBBibleReadings)
+        page = TDayPage::DailyBibleReadings;
+    CheckPageItems(page);
+    // New typing on the page starts plain.
+    QTextCursor cursor = MainRichEdit->textCursor();
+    cursor.setCharFormat(QTextCharFormat());
+    MainRichEdit->setTextCursor(cursor);
+    MainRichEdit->setAlignment(Qt::AlignLeft);
+    DateBox->ShowDayPage(false);
+}
+
+void TSelvarionMainForm::MOldCalendarClick(QObject* sender)
+{
+    if (!CheckSaveChanges(sender))
+        return;
+    const bool old = sender == MOldCalendar;
+    MOldCalendar->setChecked(old);
+    MNewCalendar->setChecked(!old);
+    const QString caption = old ? QStringLiteral("Selvarion - Old Calendar")
+                                : QStringLiteral("Selvarion - New Calendar");
+    DateBox->ShowCalendarMode();
+    setWindowTitle(caption);
+    ShowHintInStatusBar();
+}
+
+void TSelvarionMainForm::MShowVerseNumbersClick()
+{
+    if (!CheckSaveChanges(MShowVerseNumbers))
+        return;
+    OptionsDialog->ToggleShowVerseNumbers();
+    if (CurrentPage() == TDayPage::DailyBibleReadings && !QFileInfo::exists(FPersonalFileName)) {
+        TUpdateLock lock(this);
+        DateBox->ShowDayPage(false);
+    }
+}
+
+void TSelvarionMainForm::MPreferencesClick()
+{
+    OptionsDialog->PageControl->setCurrentIndex(0);
+    OptionsDialog->exec();
+}
+
+void TSelvarionMainForm::closeEvent(QCloseEvent* e)
+{
+    if (CheckSaveChanges(this))
+        e->accept();
+    else
+        e->ignore();
+}

@@ -1,0 +1,140 @@
+#pragma once
+// The main window: the editor with the day's page, the icon column, the date and feast
+// bars, the toolbars, the menus and the two-panel status bar. Its calendar and page menu
+// items are live settings that the rest of the program reads at the moment of use.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPoint>
+#include <QString>
+
+#include "day_page_names.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+class TBibleSearchDlg;
+class TDateBox;
+class TModPanel;
+class TOptionsDialog;
+class TRzPanel;
+struct TAppFolders;
+
+class TSelvarionMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Creates the window and reads the calendar and page choice from the settings.
+    explicit TSelvarionMainForm(const TAppFolders& folders);
+    // Writes the window's placement and the calendar and page choice.
+    ~TSelvarionMainForm() override;
+
+    bool FUpdatingToolbar = false;
+    bool FSavePrompt = false;
+    bool FHelpKeyPressed = false;
+    QString FPersonalFileName;
+    QString FMyDocumentsDir;
+    QString FAppDataDir;        // ends with a separator
+    QString FHelpFileName;
+    int FIconPanelWidth = 54;
+    QString FSaveDialogDirectory;   // initial folder of the save dialog
+    QPoint FMaxPosition{-4, -4};    // the maximized position kept with the placement
+
+    // The other long-lived windows, known once they are created.
+    TBibleSearchDlg* BibleSearchDlg = nullptr;
+    TOptionsDialog* OptionsDialog = nullptr;
+    TDateBox* DateBox = nullptr;
+
+    // Controls.
+    QToolBar* MainToolBar;
+    QToolBar* EditToolBar;
+    TModPanel* DateBar;
+    TModPanel* InfoBar;
+    TRzPanel* ContainerPanel;
+    QLabel* MainImage;
+    TRzPanel* CenterPanel;
+    TRzPanel* BottomPanel;
+    QTextEdit* MainRichEdit;
+    QLabel* StatusPanel0;   // "Today's Date: " in old-calendar mode
+    QLabel* StatusPanel1;   // hints and the page's status text
+
+    QMenu* MFile;
+    QAction* MSelectDate;
+    QAction* MPreviousYear;
+    QAction* MPreviousDay;
+    QAction* MToday;
+    QAction* MNextDay;
+    QAction* MNextYear;
+    QAction* N3;
+    QAction* MDeleteFile;
+    QAction* MExit;
+    QMenu* MSearch;
+    QAction* MFindSaint;
+    QMenu* MOptions;
+    QAction* MOldCalendar;
+    QAction* MNewCalendar;
+    QAction* MTroparionKontakion;
+    QAction* MDailyBibleReadings;
+    QAction* MLivesSaints;
+    QAction* MPreferences;
+    QAction* MShowVerseNumbers;
+    QToolButton* MTBSelvarion;
+    QToolButton* MTBBibleReadings;
+    QToolButton* MTBLivesSaints;
+    QToolButton* MTBFindSaint;
+
+    // The window's own hint: the status text of the shown page.
+    QString Hint() const { return FHint; }
+    void SetHint(const QString& hint);
+    // Status panel 1 shows the window's hint again.
+    void ShowHintInStatusBar();
+    // Whether the application shows tooltips.
+    bool HintsShown() const { return FHintsShown; }
+    void SetHintsShown(bool shown);
+    // Swallows the application's tooltips while hints are switched off.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+    // The page whose menu item is checked (lives of saints when neither of the others is).
+    TDayPage CurrentPage() const;
+    // Checks the page's menu item and page button and sets the Find Saint captions.
+    void CheckPageItems(TDayPage page);
+
+    // The shown day as "January 7", or in old-calendar mode "January 1/14" (old/civil day).
+    QString GetShortDateTitle() const;
+
+    // Asked before the shown page is left or rebuilt; false when the user cancels.
+    // The saving commands decide here whether a changed page is kept first.
+    bool CheckSaveChanges(QObject* sender);
+
+    QMessageBox::StandardButton ShowMessageCentered(const QString& msg, QMessageBox::Icon type,
+                                                    QMessageBox::StandardButtons buttons);
+
+    // Commands.
+    void MSelectDateClick();
+    void MPreviousDayClick();
+    void MNextDayClick();
+    void MPreviousYearClick();
+    void MNextYearClick();
+    void MTodayClick();
+    void MTroparionKontakionClick(QObject* sender);
+    void MOldCalendarClick(QObject* sender);
+    void MShowVerseNumbersClick();
+    void MPreferencesClick();
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void CreateMenusAndToolBar();
+    void CreateClientArea();
+    QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QString& hint, const QKeySequence& key = {});
+    QToolButton* AddPageButton(const char* name, const QString& caption, QAction* item);
+    // Moves the civil date to `civil` (already checked against the old-calendar range).
+    void GoToCivilDate(QObject* sender, const QDate& civil);
+
+    QString FHint;
+    bool FHintsShown = true;
+};

@@ -1,0 +1,67 @@
+// Time to build the Bible Readings page from the built-in files on a plain
+// weekday, a Sunday, Great Friday and the eve of the Theophany.
+#include "bible_reader.h"
+#include "calendar_engine.h"
+#include "readings_builder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QLocale>
+
+extern const rsrc::ResourceModule selvmain_resources;
+
+namespace {
+
+struct Settings : ILiveSettings {
+    bool OldCalendar() const override { return false; }
+    bool UseLukanJump() const override { return true; }
+    bool ShowVerseNumbers() const override { return true; }
+};
+
+struct Controls : IBibleSearchControls {
+    int SearchGroupItemIndex() const override { return 1; }
+    std::string OldTText() const override { return {}; }
+    std::string NewTText() const override { return {}; }
+    std::string ApocText() const override { return {}; }
+    bool ChapterHeadingsChecked() const override { return false; }
+    bool VerseNumbersChecked() const override { return false; }
+    std::string AppDataDir() const override { return "/nonexistent/"; }
+    std::string ProgramDir() const override { return std::string(SELV_PROGRAM_DIR) + "/"; }
+    void ShowBookList(int) override {}
+};
+
+struct Messages : IMessageSink {
+    void ShowMessage(const std::string&) override {}
+};
+
+void BuildPage(benchmark::State& state, QDate day)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Settings settings;
+    Controls controls;
+    Messages messages;
+    TCalendarEngine calendar(settings, &selvmain_resources);
+    TBibleReader reader(controls, messages);
+    reader.FMappedText = reader.MapBibleFile(reader.FNewTReadingsFile);
+    reader.FMappedTestament = 1;
+    if (!calendar.SetCivilDate(day)) {
+        state.SkipWithError("date not accepted");
+        return;
+    }
+    const TReadingsFolders folders{controls.ProgramDir(), controls.AppDataDir()};
+    size_t bytes = 0;
+    for (auto _ : state) {
+        std::string page = BuildBibleReadingsPage(calendar, reader, settings, messages, folders);
+        bytes = page.size();
+        benchmark::DoNotOptimize(page);
+    }
+    if (bytes == 0) state.SkipWithError("empty page (are the Bible files in the program folder?)");
+    state.counters["page_bytes"] = static_cast<double>(bytes);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BuildPage, PlainWeekday_2025_07_01, QDate(2025, 7, 1))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BuildPage, Sunday_2025_07_06, QDate(2025, 7, 6))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BuildPage, GreatFriday_2025_04_18, QDate(2025, 4, 18))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BuildPage, TheophanyEve_2022_01_05, QDate(2022, 1, 5))->Unit(benchmark::kMillisecond);
