@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -219,6 +220,15 @@ void TOptionsDialog::ToggleShowVerseNumbers()
 {
     ShowVerseNumbers->setChecked(!ShowVerseNumbers->isChecked());
     FSavedPreferences.showVerseNumbers = ShowVerseNumbers->isChecked();
+}
+
+void TOptionsDialog::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        CancelButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void TOptionsDialog::LoadPersonalizedClick()

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -64,6 +65,10 @@ public:
     void ToggleShowVerseNumbers();
     // Either radio button: a shown personalized page follows the new choice at once.
     void LoadPersonalizedClick();
+
+protected:
+    // Esc works as the Cancel button (closing from the title bar reverts nothing).
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     struct TSnapshot {

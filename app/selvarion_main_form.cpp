@@ -124,6 +124,8 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
 {
     MFile = menuBar()->addMenu(QStringLiteral("&File"));
     MFile->setObjectName(QStringLiteral("MFile"));
+    SetActionHint(MFile->menuAction(),
+                  QStringLiteral("Select date, save, print active document or quit selvarion"));
     MSelectDate = AddCommand(MFile, "MSelectDate", QStringLiteral("Sele&ct Date"),
                              QStringLiteral("Select Date|Selects the date for the desired readings"),
                              Qt::Key_F5);
@@ -151,12 +153,12 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
 
     MSearch = menuBar()->addMenu(QStringLiteral("&Search"));
     MSearch->setObjectName(QStringLiteral("MSearch"));
-    MFindSaint = AddCommand(MSearch, "MFindSaint", QStringLiteral("Find &Saint..."),
-                            QStringLiteral("Find Saint|Finds the specified saint, and goes to that page"),
-                            Qt::Key_F4);
+    SetActionHint(MSearch->menuAction(), QStringLiteral("Search for text in the active document"));
+    MFindSaint = AddCommand(MSearch, "MFindSaint", QString(), QString(), Qt::Key_F4);
 
     MOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     MOptions->setObjectName(QStringLiteral("MOptions"));
+    SetActionHint(MOptions->menuAction(), QStringLiteral("Select user interface preferences"));
     MOldCalendar = AddCommand(MOptions, "MOldCalendar", QStringLiteral("&Old Calendar"),
                               QStringLiteral("Displays the readings for old calendar dates"));
     MNewCalendar = AddCommand(MOptions, "MNewCalendar", QStringLiteral("&New Calendar"),
@@ -203,6 +205,10 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     MTBFindSaint->setAutoRaise(true);
     MTBFindSaint->setFixedSize(132, 23);
     MainToolBar->addWidget(MTBFindSaint);
+    const QString findSaintHint =
+        QStringLiteral("Find Saint|Finds the specified saint, and goes to that page");
+    SetFindSaintTexts(QStringLiteral("Find &Saint..."), QStringLiteral("Find Saint..."),
+                      findSaintHint, findSaintHint);
     // The editing commands fill this toolbar.
     EditToolBar = new QToolBar(QStringLiteral("Edit"), this);
     EditToolBar->setObjectName(QStringLiteral("EditToolBar"));
@@ -348,17 +354,17 @@ void TSelvarionMainForm::CheckPageItems(TDayPage page)
                           : page == TDayPage::DailyBibleReadings ? MTBBibleReadings
                                                                  : MTBLivesSaints;
     button->setChecked(true);
+}
 
-    const TFindSaintTexts texts = FindSaintTexts(page);
-    MFindSaint->setText(QLatin1String(texts.menuCaption));
-    MTBFindSaint->setText(QLatin1String(texts.buttonCaption));
-    SetActionHint(MFindSaint, QLatin1String(texts.hint));
-    MTBFindSaint->setToolTip(MFindSaint->toolTip());
-    MTBFindSaint->setStatusTip(MFindSaint->statusTip());
-    if (page != TDayPage::LivesSaints) {
-        MFindSaint->setEnabled(true);
-        MTBFindSaint->setEnabled(true);
-    }
+void TSelvarionMainForm::SetFindSaintTexts(const QString& menuCaption, const QString& buttonCaption,
+                                           const QString& menuHint, const QString& buttonHint)
+{
+    MFindSaint->setText(menuCaption);
+    MTBFindSaint->setText(buttonCaption);
+    SetActionHint(MFindSaint, menuHint);
+    const qsizetype bar = buttonHint.indexOf(QLatin1Char('|'));
+    MTBFindSaint->setToolTip(bar < 0 ? buttonHint : buttonHint.left(bar));
+    MTBFindSaint->setStatusTip(bar < 0 ? buttonHint : buttonHint.mid(bar + 1));
 }
 
 QString TSelvarionMainForm::GetShortDateTitle() const
@@ -460,12 +466,20 @@ void TSelvarionMainForm::MTroparionKontakionClick(QObject* sender)
     else if (sender == MDailyBibleReadings || sender == MTBBibleReadings)
         page = TDayPage::DailyBibleReadings;
     CheckPageItems(page);
+    const TFindSaintTexts texts = FindSaintTexts(page);
+    SetFindSaintTexts(QLatin1String(texts.menuCaption), QLatin1String(texts.buttonCaption),
+                      QLatin1String(texts.hint), QLatin1String(texts.hint));
+    if (page != TDayPage::LivesSaints) {
+        MFindSaint->setEnabled(true);
+        MTBFindSaint->setEnabled(true);
+    }
     // New typing on the page starts plain.
     QTextCursor cursor = MainRichEdit->textCursor();
     cursor.setCharFormat(QTextCharFormat());
     MainRichEdit->setTextCursor(cursor);
     MainRichEdit->setAlignment(Qt::AlignLeft);
     DateBox->ShowDayPage(false);
+    ShowHintInStatusBar();
 }
 
 void TSelvarionMainForm::MOldCalendarClick(QObject* sender)

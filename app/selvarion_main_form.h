@@ -97,8 +97,11 @@ public:
 
     // The page whose menu item is checked (lives of saints when neither of the others is).
     TDayPage CurrentPage() const;
-    // Checks the page's menu item and page button and sets the Find Saint captions.
+    // Checks the page's menu item and puts its page button down.
     void CheckPageItems(TDayPage page);
+    // Captions and hints ("short|long") of the Find Saint menu item and toolbar button.
+    void SetFindSaintTexts(const QString& menuCaption, const QString& buttonCaption,
+                           const QString& menuHint, const QString& buttonHint);
 
     // The shown day as "January 7", or in old-calendar mode "January 1/14" (old/civil day).
     QString GetShortDateTitle() const;

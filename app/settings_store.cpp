@@ -177,6 +177,19 @@ void LoadViewOptions(TSelvarionMainForm& form, const QString& section, const QSt
     form.CheckPageItems(troparia   ? TDayPage::TroparionKontakion
                         : readings ? TDayPage::DailyBibleReadings
                                    : TDayPage::LivesSaints);
+    // The troparia page keeps the Find Saint texts the window was built with.
+    if (troparia)
+        return;
+    if (readings) {
+        const QString hint =
+            QStringLiteral("Finds the specified bible verses, and displays them in the editor window");
+        form.SetFindSaintTexts(QStringLiteral("Find &Bible Verses..."), QStringLiteral("Find Bible Verses..."),
+                               hint, QStringLiteral("Finds the specified bible verses|") + hint);
+    } else {
+        const QString hint = QStringLiteral("Finds the life of the specified saint, and goes to that page");
+        form.SetFindSaintTexts(QStringLiteral("Find &Life of Saint..."), QStringLiteral("Find Life of Saint..."),
+                               hint, QStringLiteral("Finds the life of the specified saint|") + hint);
+    }
 }
 
 void SavePreferences(const TOptionsDialog& dialog, const TSelvarionMainForm& form,

@@ -33,22 +33,26 @@ macro(selv_add_subdirs)
   endforeach()
 endmacro()
 
-# selv_add_gtest(<name> SOURCES <file>... LIBS <lib>...): one GoogleTest program, registered with CTest.
-function(selv_add_gtest name)
+# A test or benchmark program in <folder> of the build tree, told where the program folder
+# and the sources are.
+function(_selv_add_check_program name folder)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${folder})
   target_compile_definitions(${name} PRIVATE SELV_PROGRAM_DIR="${SELV_PROGRAM_DIR}" SELV_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# selv_add_gtest(<name> SOURCES <file>... LIBS <lib>...): one GoogleTest program, registered with CTest.
+function(selv_add_gtest name)
+  _selv_add_check_program(${name} tests ${ARGN})
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
 
 # selv_add_benchmark(<name> SOURCES <file>... LIBS <lib>...)
 function(selv_add_benchmark name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
-  target_compile_definitions(${name} PRIVATE SELV_PROGRAM_DIR="${SELV_PROGRAM_DIR}" SELV_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  _selv_add_check_program(${name} bench ${ARGN})
+  target_link_libraries(${name} PRIVATE benchmark::benchmark benchmark::benchmark_main)
 endfunction()

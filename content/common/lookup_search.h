@@ -14,10 +14,30 @@ constexpr bool IsNameDelimiter(unsigned char c)
     return !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
 }
 
-// The names are UTF-8, so only ASCII letters change case; other bytes compare as they are.
-constexpr unsigned char UpperByte(unsigned char c)
+// Capitals of the letters of the Western code page (ASCII and the accented Latin letters of
+// Windows-1252), in the UTF-8 of the names and of the search text; other bytes are kept.
+inline std::string UpperText(const char* text, size_t length)
 {
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    std::string upper(text, length);
+    for (size_t i = 0; i < upper.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(upper[i]);
+        if (c >= 'a' && c <= 'z') {
+            upper[i] = static_cast<char>(c - 'a' + 'A');
+            continue;
+        }
+        if (i + 1 >= upper.size())
+            break;
+        const unsigned char next = static_cast<unsigned char>(upper[i + 1]);
+        if (c == 0xC3 && next >= 0xA0 && next <= 0xBE && next != 0xB7) {           // U+00E0..U+00FE but the division sign
+            upper[i + 1] = static_cast<char>(next - 0x20);
+        } else if (c == 0xC3 && next == 0xBF) {                                     // y with diaeresis, U+0178
+            upper[i] = static_cast<char>(0xC5);
+            upper[i + 1] = static_cast<char>(0xB8);
+        } else if (c == 0xC5 && (next == 0x93 || next == 0xA1 || next == 0xBE)) {  // oe, s and z with caron
+            upper[i + 1] = static_cast<char>(next - 1);
+        }
+    }
+    return upper;
 }
 
 // Whether `names` holds `upperText` (already in capitals) ending at the end of the names or
@@ -26,15 +46,14 @@ inline bool NamesHold(const char* names, const std::string& upperText)
 {
     if (!names)
         return false;
-    const size_t length = std::strlen(names);
+    const std::string upper = UpperText(names, std::strlen(names));
+    const size_t length = upper.size();
     const size_t textLength = upperText.size();
     if (length == 0 || textLength > length)
         return false;
     for (size_t at = 0; at + textLength <= length; ++at) {
-        size_t i = 0;
-        while (i < textLength && UpperByte(static_cast<unsigned char>(names[at + i])) == static_cast<unsigned char>(upperText[i]))
-            ++i;
-        if (i == textLength && (at + textLength == length || IsNameDelimiter(static_cast<unsigned char>(names[at + textLength]))))
+        if (upper.compare(at, textLength, upperText) == 0
+            && (at + textLength == length || IsNameDelimiter(static_cast<unsigned char>(upper[at + textLength]))))
             return true;
     }
     return false;
@@ -49,9 +68,7 @@ uint16_t SearchLookupTable(const Record* table, int count, const char* searchTex
 {
     if (!table || count <= 0 || !searchText || !*searchText)
         return 0;
-    std::string upperText(searchText);
-    for (char& c : upperText)
-        c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+    const std::string upperText = UpperText(searchText, std::strlen(searchText));
 
     int start = count - 1;   // a key not in the table: one pass from the first day
     for (int i = 0; i < count; ++i)

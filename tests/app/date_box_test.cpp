@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStatusTipEvent>
 #include <QTextBlock>
@@ -323,6 +324,8 @@ TEST_F(DateBoxTest, ReadingsPageIsGeneratedAndPagesSwitchTheirCaptions)
     EXPECT_TRUE(env.main->MDailyBibleReadings->isChecked());
     EXPECT_EQ(env.main->MTBFindSaint->text(), "Find Bible Verses...");
     EXPECT_EQ(env.main->Hint(), "Viewing bible verses for December 25");
+    // The status bar follows the page at once, not only when the mouse next moves.
+    EXPECT_EQ(env.main->StatusPanel1->text(), "Viewing bible verses for December 25");
     EXPECT_EQ(env.main->FPersonalFileName, env.DataDir() + "12252024.nbl");
     EXPECT_TRUE(env.main->MShowVerseNumbers->isEnabled());
     const QString built = QString::fromStdString(env.bible->BuildBibleReadingsPage());
@@ -362,6 +365,9 @@ TEST_F(DateBoxTest, StatusPanelShowsHintsAndFallsBackToThePageStatus)
     EXPECT_EQ(env.main->StatusPanel1->text(), "Viewing troparia and kontakia for December 25");
     EXPECT_EQ(env.main->MNextDay->statusTip(), "Selects the readings for the next day");
     EXPECT_EQ(env.main->MNextDay->toolTip(), "Next Day");
+    EXPECT_EQ(env.main->MFile->menuAction()->statusTip(),
+              "Select date, save, print active document or quit selvarion");
+    EXPECT_EQ(env.main->MOptions->menuAction()->statusTip(), "Select user interface preferences");
 
     // With hints off no tooltip reaches any control.
     env.main->SetHintsShown(false);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -53,6 +54,18 @@ TEST_F(OptionsDialogTest, CancelPutsTheControlsBackAndAppliesNothing)
     EXPECT_FALSE(Options().LoadOriginal->isChecked());
     EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
     EXPECT_TRUE(Main().MainToolBar->isVisibleTo(&Main()));
+
+    // Esc is the Cancel button; closing from the title bar keeps the pending change.
+    Options().show();
+    Options().UseLukanJump->setChecked(false);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&Options(), &escape);
+    EXPECT_TRUE(Options().UseLukanJump->isChecked());
+    EXPECT_FALSE(Options().isVisible());
+    Options().show();
+    Options().UseLukanJump->setChecked(false);
+    Options().close();
+    EXPECT_FALSE(Options().UseLukanJump->isChecked());
 }
 
 TEST_F(OptionsDialogTest, OkAppliesToolbarsAndTheDialogsSwitch)

@@ -192,3 +192,32 @@ TEST(SettingsStore, InstalledSearchVersionGetsItsFileAndBookList)
     ASSERT_EQ(env.bible->OldT->count(), 2);
     EXPECT_EQ(env.bible->OldT->itemText(1), "1 Kings");
 }
+
+TEST(SettingsStore, StoredPageSetsTheFindSaintTexts)
+{
+    TAppWindows env;
+    env.Create();
+    // The troparia page keeps the texts the window was built with.
+    EXPECT_EQ(env.main->MFindSaint->text(), "Find &Saint...");
+    EXPECT_EQ(env.main->MTBFindSaint->text(), "Find Saint...");
+    EXPECT_EQ(env.main->MTBFindSaint->toolTip(), "Find Saint");
+    EXPECT_EQ(env.main->MTBFindSaint->statusTip(), "Finds the specified saint, and goes to that page");
+    env.Destroy();
+
+    env.SetOption(QStringLiteral("TroparionKontakion"), false);
+    env.SetOption(QStringLiteral("DailyBibleReadings"), true);
+    env.Create();
+    const QString readings =
+        QStringLiteral("Finds the specified bible verses, and displays them in the editor window");
+    EXPECT_EQ(env.main->MTBFindSaint->text(), "Find Bible Verses...");
+    EXPECT_EQ(env.main->MFindSaint->toolTip(), readings);
+    EXPECT_EQ(env.main->MFindSaint->statusTip(), readings);
+    EXPECT_EQ(env.main->MTBFindSaint->toolTip(), "Finds the specified bible verses");
+    EXPECT_EQ(env.main->MTBFindSaint->statusTip(), readings);
+    env.Destroy();
+
+    env.SetOption(QStringLiteral("DailyBibleReadings"), false);
+    env.Create();
+    EXPECT_EQ(env.main->MFindSaint->toolTip(), "Finds the life of the specified saint, and goes to that page");
+    EXPECT_EQ(env.main->MTBFindSaint->toolTip(), "Finds the life of the specified saint");
+}

@@ -154,3 +154,13 @@ TEST(MainIconLibrary, AnswersTheProgramsKeysWithCaptionedImagesAndNothingFromTen
         }
     }
 }
+
+TEST(MainIconLibrary, TheIconOfOldJuneNineteenIsStJohnMaximovich)
+{
+    // Key 619 is shown on old June 19 and, in new-calendar mode, for civil July 2 (the icon key
+    // of 702), but not on civil June 19: it is the icon of St John (Maximovich), who reposed on
+    // June 19 of the old calendar.
+    char buffer[256];
+    ASSERT_GT(rsrc::LoadString(GetInstance(), 619, buffer, sizeof buffer), 0);
+    EXPECT_NE(std::string(buffer).find("MAXIMOVICH"), std::string::npos) << buffer;
+}

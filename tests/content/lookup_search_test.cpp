@@ -78,6 +78,17 @@ TYPED_TEST(LookupSearch, CaseAndEmptyText)
     EXPECT_EQ(this->Search("A VERY LONG TEXT THAT IS LONGER THAN ANY NAMES OF ANY DAY IN THIS TABLE AT ALL", 101), 0);
 }
 
+TYPED_TEST(LookupSearch, AccentedLettersOfTheCodePageMatchTheirCapitals)
+{
+    this->table = {{502, "MARTYRS HESPERUS HIS WIFE ZO\xC3\x8B"}, {619, "ST PA\xC3\x8FSIUS THE GREAT"},
+                   {1202, "ST STEPHEN URO\xC5\xA0 KING OF SERBIA"}, {1203, "\xC3\x89MILE \xC5\xB8VES"}};
+    EXPECT_EQ(this->Search("zo\xC3\xAB", 101), 502);          // zoë
+    EXPECT_EQ(this->Search("Pa\xC3\xAFsius", 101), 619);      // Païsius
+    EXPECT_EQ(this->Search("Uro\xC5\xA1", 101), 1202);        // Uroš
+    EXPECT_EQ(this->Search("\xC3\xA9mile \xC3\xBFves", 101), 1203);
+    EXPECT_EQ(this->Search("PAISIUS", 101), 0);                 // an accented letter is not its plain one
+}
+
 TYPED_TEST(LookupSearch, MatchesMayStartInsideAWordButMustEndAtADelimiter)
 {
     EXPECT_EQ(this->Search("ASIL", 1231), 101);    // inside BASIL, ends at a blank

@@ -58,6 +58,16 @@ TEST(LectionaryTables, MoveableRowsThenFixedKeysInTableOrder)
     EXPECT_EQ(ReadingRow(832).Code, "349,G1");
     EXPECT_EQ(ReadingRow(832).Reference, "Luke 17:3-10");
 
+    previousDay = 0;
+    for (int row = 1; row <= 895; ++row) {
+        const std::string_view code = VerseRow(row).Code;
+        const int day = std::stoi(std::string(code.substr(0, code.find(','))));
+        EXPECT_GE(day, previousDay) << code;
+        previousDay = day;
+    }
+    EXPECT_EQ(previousDay, 349);
+    EXPECT_EQ(VerseRow(896).Code, "01/01,V1,1");
+
     std::vector<std::string> keys;
     for (int row = 833; row <= 1014; ++row) {
         const std::string_view code = ReadingRow(row).Code;
@@ -157,8 +167,12 @@ TEST(LectionaryLookups, BandsStartByTheSelectedDay)
     EXPECT_EQ(FindReadingRecord("233,G1", 260), 600);
     EXPECT_EQ(VerseRow(601).Code, "212,E1,1");
     EXPECT_EQ(FindVerseRecord("212,E1,1", 384), 601);
+    EXPECT_EQ(FindVerseRecord("211,G1,1", 261), 0);
+    EXPECT_EQ(VerseRow(301).Code, "86,E1,1");
+    EXPECT_EQ(FindVerseRecord("86,E1,1", 101), 301);
+    EXPECT_EQ(FindVerseRecord("86,E1,1", 0), 301);
     EXPECT_EQ(FindVerseRecord("85,G1,1", 101), 0);
-    EXPECT_NE(FindVerseRecord("86,G2,1", 101), 0);
+    EXPECT_NE(FindVerseRecord("86,G2,1", 86), 0);
     // Fixed keys lie after the moveable rows and are found from every band.
     for (uint16_t day : {0, 101, 261, 384}) {
         EXPECT_EQ(FindReadingRecord("01/01,V1", day), 833) << day;

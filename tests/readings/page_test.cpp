@@ -134,6 +134,20 @@ TEST_F(ReadingsPage, LentenDayWithoutLiturgyOnAFeastOfTheMartyrs)
     EXPECT_TRUE(found);
 }
 
+TEST_F(ReadingsPage, PalmSundayMatinsGospelIsTwoPiecesUnderOneHeading)
+{
+    Select(TCalendarEngine::PaschaOfYear(2025).addDays(-7));
+    const std::string page = Page();
+    ASSERT_FALSE(HasError(page));
+    const size_t matins = At(page, "MATINS\r\n\r\nMatthew 21:1-11, 15-17\r\n\r\n And");
+    ASSERT_NE(matins, std::string::npos);
+    EXPECT_EQ(At(page, "Matthew 21:", matins + 40), std::string::npos) << "one heading";
+    const std::string gospel = page.substr(matins, At(page, "\r\n\r\n\r\n", matins) - matins);
+    EXPECT_NE(gospel.find("Hosanna to the Son of David"), std::string::npos);
+    EXPECT_NE(gospel.find("wonderful things"), std::string::npos) << "verse 15";
+    EXPECT_EQ(gospel.find("den of thieves"), std::string::npos) << "verse 13 is left out";
+}
+
 TEST_F(ReadingsPage, VerseNumbersFollowTheSetting)
 {
     Select(QDate(2025, 7, 1));

@@ -6,7 +6,8 @@ Usage: lectgen.py <folder with moveable.tsv and fixed.tsv> <output .cpp>
 The input files are tab-separated with a header line; the columns used are the
 key (cycle day or fixed key), the part code, the reference as shown, the 0-based
 book index within its Bible part and the pieces ("c:v-c:v; c:v-c:v; ...").
-Rows are written in input order: the search bands depend on the row positions.
+Rows are written in input order (pieces too, but for PIECES_FIRST_IN_DAY): the
+search bands depend on the row positions.
 The corrections below are applied on the way and checked afterwards.
 """
 import csv
@@ -28,6 +29,11 @@ OVERRIDES = {
     "02/02,V3": ("Isaiah 19:1, 3-5, 12, 16, 19-21", 22,
                  "19:1-19:1; 19:3-19:3; 19:4-19:5; 19:12-19:12; 19:16-19:16; 19:19-19:21"),
 }
+
+# Readings whose pieces are written ahead of their day's other pieces. The band
+# that starts at piece row 301 must begin with "86,E1,1"; the pieces of the days
+# before it come to two rows fewer, so the commemoration of day 86 goes first.
+PIECES_FIRST_IN_DAY = ["86,E2", "86,G2"]
 
 FIXED_KEYS = [
     "01/01", "SatBefTheo", "SunBefTheo", "TheoRH", "01/05", "01/06", "SatAftTheo",
@@ -79,6 +85,22 @@ def check(readings, moveable_count):
         sys.exit("part counts differ: %r" % parts)
 
 
+def order_pieces(readings):
+    """Pieces in reading order, but PIECES_FIRST_IN_DAY ahead of their day's others."""
+    pieces = [(code, i, span, i < len(spans))
+              for code, _, _, spans in readings
+              for i, span in enumerate(spans, 1)]
+    moved = [p for p in pieces if p[0] in PIECES_FIRST_IN_DAY]
+    pieces = [p for p in pieces if p[0] not in PIECES_FIRST_IN_DAY]
+    day = PIECES_FIRST_IN_DAY[0].split(",")[0]
+    at = next(i for i, p in enumerate(pieces) if p[0].split(",")[0] == day)
+    pieces[at:at] = moved
+    codes = ["%s,%d" % (code, number) for code, number, _, _ in pieces]
+    if codes.index("86,E1,1") != 300 or codes.index("212,E1,1") != 600:
+        sys.exit("piece band rows moved")
+    return pieces
+
+
 def main():
     folder, out = sys.argv[1], sys.argv[2]
     moveable = list(read_rows(folder + "/moveable.tsv", "cycle_day"))
@@ -96,9 +118,7 @@ def main():
         lines.append("    {%s, %s, %d, \"\"}," % (cpp_string(code), cpp_string(ref), book))
     lines.append("}};")
     lines.append("")
-    pieces = [(code, i, span, i < len(spans))
-              for code, _, _, spans in readings
-              for i, span in enumerate(spans, 1)]
+    pieces = order_pieces(readings)
     lines.append("const std::array<TVerseRecord, %d> VerseTable = {{" % len(pieces))
     for code, number, (sc, sv, ec, ev), has_next in pieces:
         nxt = str(number + 1) if has_next else ""
