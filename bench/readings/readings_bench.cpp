@@ -3,6 +3,7 @@
 #include "bible_reader.h"
 #include "calendar_engine.h"
 #include "readings_builder.h"
+#include "readings_stand_ins.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,34 +13,13 @@ extern const rsrc::ResourceModule selvmain_resources;
 
 namespace {
 
-struct Settings : ILiveSettings {
-    bool OldCalendar() const override { return false; }
-    bool UseLukanJump() const override { return true; }
-    bool ShowVerseNumbers() const override { return true; }
-};
-
-struct Controls : IBibleSearchControls {
-    int SearchGroupItemIndex() const override { return 1; }
-    std::string OldTText() const override { return {}; }
-    std::string NewTText() const override { return {}; }
-    std::string ApocText() const override { return {}; }
-    bool ChapterHeadingsChecked() const override { return false; }
-    bool VerseNumbersChecked() const override { return false; }
-    std::string AppDataDir() const override { return "/nonexistent/"; }
-    std::string ProgramDir() const override { return std::string(SELV_PROGRAM_DIR) + "/"; }
-    void ShowBookList(int) override {}
-};
-
-struct Messages : IMessageSink {
-    void ShowMessage(const std::string&) override {}
-};
-
 void BuildPage(benchmark::State& state, QDate day)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Settings settings;
-    Controls controls;
-    Messages messages;
+    ReadingsSettings settings;
+    settings.showVerseNumbers = true;
+    ReadingsControls controls;
+    KeptMessages messages;
     TCalendarEngine calendar(settings, &selvmain_resources);
     TBibleReader reader(controls, messages);
     reader.FMappedText = reader.MapBibleFile(reader.FNewTReadingsFile);

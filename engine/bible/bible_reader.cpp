@@ -270,21 +270,21 @@ std::string TBibleReader::ReadBuiltInPassage(int bookIndex, const std::string& s
                                              const std::string& endChapter,
                                              const std::string& endVerse, bool chapterHeadings,
                                              bool verseNumbers) {
-    const auto sc = ParseInt(startChapter), sv = ParseInt(startVerse);
-    const auto ec = ParseInt(endChapter), ev = ParseInt(endVerse);
-    if (!sc || !sv || !ec || !ev) return {};
+    const auto numbers = bibletext::ParsePassageNumbers(startChapter, startVerse, endChapter, endVerse);
+    if (!numbers) return {};
+    const auto [sc, sv, ec, ev] = *numbers;
     uint32_t bookStart = 0, bookEnd = 0;
     if (!FindBuiltInBook(bookIndex, bookStart, bookEnd)) return {};
 
     const bool apoc = FMappedTestament == 2;
-    std::string marker = BuiltInMarker(apoc, bookIndex, *sc, *sv);
+    std::string marker = BuiltInMarker(apoc, bookIndex, sc, sv);
     if (apoc && !marker.empty())
         marker = ApocVerseMarkerPrefixes[bookIndex] + startChapter + ":" + startVerse;
     uint32_t at = Find(marker, bookStart, bookEnd);
     if (at == NotFound) return {};
 
     std::string text;
-    int c = *sc, v = *sv;
+    int c = sc, v = sv;
     for (bool first = true;; first = false) {
         std::string nextMarker = BuiltInMarker(apoc, bookIndex, c, v + 1);
         uint32_t next = Find(nextMarker, at, bookEnd);
@@ -297,20 +297,20 @@ std::string TBibleReader::ReadBuiltInPassage(int bookIndex, const std::string& s
         }
         if (next <= at) return {};
         // Asked for a verse past the end of its chapter.
-        if (newChapter && c == *ec && *ev > v) return {};
+        if (newChapter && c == ec && ev > v) return {};
 
         const uint32_t from = std::min<uint32_t>(at + uint32_t(marker.size()) + 1, next);
         std::string piece = NormaliseVerse(std::string(FMappedText + from, next - from));
         if (verseNumbers) piece = std::to_string(v) + " " + piece;
         if (first)
-            text = (chapterHeadings && *sc != *ec ? "Chapter " + std::to_string(*sc) + "\r\n\r\n" : "") +
+            text = (chapterHeadings && sc != ec ? "Chapter " + std::to_string(sc) + "\r\n\r\n" : "") +
                    "     " + piece;
         else
             text += " " + piece;
-        if (newChapter && c < *ec)
+        if (newChapter && c < ec)
             text += "\r\n\r\n" + (chapterHeadings ? "Chapter " + std::to_string(c + 1) + "\r\n\r\n" : "") +
                     "    ";
-        if (c == *ec && v == *ev) return text;
+        if (c == ec && v == ev) return text;
 
         at = next;
         marker = nextMarker;

@@ -19,6 +19,16 @@ std::optional<int> ParseInt(const std::string& text) {
     return value;
 }
 
+std::optional<PassageNumbers> ParsePassageNumbers(const std::string& startChapter,
+                                                  const std::string& startVerse,
+                                                  const std::string& endChapter,
+                                                  const std::string& endVerse) {
+    const auto sc = ParseInt(startChapter), sv = ParseInt(startVerse);
+    const auto ec = ParseInt(endChapter), ev = ParseInt(endVerse);
+    if (!sc || !sv || !ec || !ev) return std::nullopt;
+    return PassageNumbers{*sc, *sv, *ec, *ev};
+}
+
 std::string NormaliseVerse(const std::string& text) {
     std::string s = TBibleReader::CollapseSpaces(TBibleReader::LineBreaksToSpaces(text));
     auto isTrimmed = [](char c) { return static_cast<unsigned char>(c) <= ' '; };

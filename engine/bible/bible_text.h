@@ -7,6 +7,15 @@ namespace bibletext {
 
 // Integer value of a decimal text (blanks around it allowed), or nothing.
 std::optional<int> ParseInt(const std::string& text);
+// The four numbers of a passage request (start chapter and verse, end chapter and verse).
+struct PassageNumbers {
+    int startChapter, startVerse, endChapter, endVerse;
+};
+// The request's numbers, or nothing when any of them is not a number.
+std::optional<PassageNumbers> ParsePassageNumbers(const std::string& startChapter,
+                                                  const std::string& startVerse,
+                                                  const std::string& endChapter,
+                                                  const std::string& endVerse);
 // Line breaks to blanks, blank runs collapsed, blanks and control characters trimmed.
 std::string NormaliseVerse(const std::string& text);
 // Zero-padded decimal text of `value` with at least `width` digits.

@@ -165,9 +165,9 @@ std::string TBibleReader::UnboundSearchForVerses(int book, const std::string& st
                                                  const std::string& endChapter,
                                                  const std::string& endVerse, bool chapterHeadings,
                                                  bool verseNumbers) {
-    const auto sc = ParseInt(startChapter), sv = ParseInt(startVerse);
-    const auto ec = ParseInt(endChapter), ev = ParseInt(endVerse);
-    if (!sc || !sv || !ec || !ev) return {};
+    const auto numbers = bibletext::ParsePassageNumbers(startChapter, startVerse, endChapter, endVerse);
+    if (!numbers) return {};
+    const auto [sc, sv, ec, ev] = *numbers;
 
     // Search requests name the book by its number and take the part from the dialog;
     // readings requests pass the book's index within the mapped part.
@@ -192,7 +192,7 @@ std::string TBibleReader::UnboundSearchForVerses(int book, const std::string& st
     auto within = [&](uint32_t hit) { return hit != NotFound && hit <= bookEnd; };
     auto lineKey = [&](const std::string& c, const std::string& v) { return id + "\t" + c + "\t" + v + "\t"; };
 
-    int c = *sc, v = *sv;
+    int c = sc, v = sv;
     uint32_t p = Find(lineKey(startChapter, startVerse), 0);
     if (!within(p)) {
         // Step back to the nearest verse of the chapter that the file holds. Verse numbers
@@ -276,14 +276,14 @@ std::string TBibleReader::UnboundSearchForVerses(int book, const std::string& st
         std::string piece = NormaliseVerse(std::string(FMappedText + from, lineEnd - from));
         if (verseNumbers) piece = std::to_string(rv) + " " + piece;
         if (first)
-            text = (chapterHeadings && *sc != *ec ? "Chapter " + std::to_string(rc) + "\r\n\r\n" : "") +
+            text = (chapterHeadings && sc != ec ? "Chapter " + std::to_string(rc) + "\r\n\r\n" : "") +
                    "     " + piece;
         else
             text += " " + piece;
-        if (c > rc && *ec > rc)
+        if (c > rc && ec > rc)
             text += "\r\n\r\n" + (chapterHeadings ? "Chapter " + std::to_string(c) + "\r\n\r\n" : "") +
                     "    ";
-        if (rc == *ec && rv == *ev) return text;
+        if (rc == ec && rv == ev) return text;
         p = lineEnd;
     }
 }

@@ -44,6 +44,13 @@ struct ReaderRig {
         controls.programDir = programDir;
         controls.appDataDir = appDataDir;
     }
+    // Starts a search of the dialog in `part`, with that part's file mapped; false when nothing mapped.
+    bool SearchIn(int part) {
+        controls.itemIndex = part;
+        reader.FSearchActive = true;
+        reader.SelectTestament();
+        return reader.FMappedText != nullptr;
+    }
     // Maps `file` as the given part, the way the dialog and the readings builder do.
     bool Map(const std::string& file, int part) {
         reader.FMappedTestament = part;

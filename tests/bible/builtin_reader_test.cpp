@@ -11,12 +11,7 @@ struct BuiltInReader : ::testing::Test {
     TBibleReader& r = rig.reader;
 
     // A search of the dialog in `part`, with that part's built-in file mapped.
-    void Search(int part) {
-        c.itemIndex = part;
-        r.FSearchActive = true;
-        r.SelectTestament();
-        ASSERT_NE(r.FMappedText, nullptr);
-    }
+    void Search(int part) { ASSERT_TRUE(rig.SearchIn(part)); }
     std::string Range(int book, int chapter) {
         int last = 0;
         std::string range = r.GetVerseRange(book, chapter, last);

@@ -16,10 +16,7 @@ struct GeneratedFiles : ::testing::Test {
     TBibleReader& r = rig.reader;
 
     void Search(int part) {
-        c.itemIndex = part;
-        r.FSearchActive = true;
-        r.SelectTestament();
-        ASSERT_NE(r.FMappedText, nullptr) << "the build writes the built-in files into " << kProgramDir;
+        ASSERT_TRUE(rig.SearchIn(part)) << "the build writes the built-in files into " << kProgramDir;
     }
     std::string Passage(int book, const char* sc, const char* sv, const char* ec, const char* ev) {
         return r.GetPassageText(book, sc, sv, ec, ev, false, false);

@@ -17,11 +17,8 @@ struct InstalledReader : ::testing::Test {
 
     // A search of the dialog in `part` with `file` as that part's search file.
     void Search(int part, const std::string& file = "unbound.txt") {
-        c.itemIndex = part;
         (part == 0 ? r.FOldTSearchFile : part == 1 ? r.FNewTSearchFile : r.FApocSearchFile) = file;
-        r.FSearchActive = true;
-        r.SelectTestament();
-        ASSERT_NE(r.FMappedText, nullptr);
+        ASSERT_TRUE(rig.SearchIn(part));
     }
     std::string Verses(int book, const char* sc, const char* sv, const char* ec, const char* ev,
                        bool headings = false, bool numbers = false) {

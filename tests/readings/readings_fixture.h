@@ -3,6 +3,7 @@
 // the Bible reader over the built-in files of the program folder, and a message sink
 // that keeps what it is given.
 #include "bible_reader.h"
+#include "readings_stand_ins.h"
 #include "calendar_engine.h"
 #include "readings_builder.h"
 
@@ -14,34 +15,6 @@
 #include <vector>
 
 extern const rsrc::ResourceModule selvmain_resources;
-
-struct ReadingsSettings : ILiveSettings {
-    bool oldCalendar = false;
-    bool useLukanJump = true;
-    bool showVerseNumbers = false;
-    bool OldCalendar() const override { return oldCalendar; }
-    bool UseLukanJump() const override { return useLukanJump; }
-    bool ShowVerseNumbers() const override { return showVerseNumbers; }
-};
-
-struct ReadingsControls : IBibleSearchControls {
-    std::string programDir = std::string(SELV_PROGRAM_DIR) + "/";
-    std::string appDataDir = "/nonexistent-selvarion-data/";
-    int SearchGroupItemIndex() const override { return 1; }
-    std::string OldTText() const override { return {}; }
-    std::string NewTText() const override { return {}; }
-    std::string ApocText() const override { return {}; }
-    bool ChapterHeadingsChecked() const override { return false; }
-    bool VerseNumbersChecked() const override { return false; }
-    std::string AppDataDir() const override { return appDataDir; }
-    std::string ProgramDir() const override { return programDir; }
-    void ShowBookList(int) override {}
-};
-
-struct KeptMessages : IMessageSink {
-    std::vector<std::string> texts;
-    void ShowMessage(const std::string& text) override { texts.push_back(text); }
-};
 
 class ReadingsTest : public ::testing::Test {
 protected:
