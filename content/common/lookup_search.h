@@ -52,7 +52,7 @@ inline bool NamesHold(const char* names, const std::string& upperText)
     if (length == 0 || textLength > length)
         return false;
     for (size_t at = 0; at + textLength <= length; ++at) {
-        if (upper.compare(at, textLength, upperText) == 0
+        if (upper[at] == upperText[0] && upper.compare(at, textLength, upperText) == 0
             && (at + textLength == length || IsNameDelimiter(static_cast<unsigned char>(upper[at + textLength]))))
             return true;
     }
