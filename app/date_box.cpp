@@ -267,7 +267,7 @@ void TDateBox::LoadLibraryPage(const TDayNameInput& day)
         page.clear();
 }
 
-void TDateBox::ShowDayPage([[maybe_unused]] bool withIcon)
+void TDateBox::ShowDayPage(bool withIcon)
 {
     TWaitCursor wait;
     const TDayNameInput day = DayNameInput();
@@ -320,8 +320,10 @@ void TDateBox::ShowDayPage([[maybe_unused]] bool withIcon)
         }
     }
     edit->setPalette(colours);
-    // With withIcon and ShowIcons ticked, the icon of the day (FIconFound, FCurrentIconKey)
-    // is shown here once the icon column is filled.
+    if (withIcon && FOptions.ShowIcons->isChecked()) {
+        auto shownIconKey = static_cast<int16_t>(contentKey);
+        ShowDayIcon(shownIconKey, false, false);
+    }
 
     FMainForm.MDeleteFile->setVisible(personal);
     FMainForm.MDeleteFile->setEnabled(personal);

@@ -65,10 +65,22 @@ public:
     // What names the shown day's page and files.
     TDayNameInput DayNameInput() const;
 
+    // The icon column. ShowDayIcon chooses the day's first icon for the content key in Key,
+    // or with NextIcon the icon after the one in Key, puts its key into Key and loads it.
+    void ShowDayIcon(int16_t& Key, bool NextIcon, bool Force);
+    // Loads icon `key` into the column unless it is on screen already (or `force`).
+    void LoadDayIcon(uint16_t key, bool force);
+    // Puts the Show Next Icon button across the foot of the icon column.
+    void FitShowNextIconButton();
+
 private:
     bool OldMode() const;
     void MoveToOldDate(const QDate& oldShifted);
     void LoadLibraryPage(const TDayNameInput& day);
+    // Whether the supplemental library holds the icon after `key`.
+    bool FindSupplementalIcon(uint16_t key);
+    void ShowNextIconControls(bool shown);
+    void AdjustIconSize();
     TRzPanel* AddArrow(const char* name, const QString& caption, int left, int width);
     TRzPanel* AddCaption(const char* name, int left, int width);
 

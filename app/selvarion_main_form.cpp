@@ -141,6 +141,11 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
                           QStringLiteral("Next Day|Selects the readings for the next day"), Qt::Key_F7);
     MNextYear = AddCommand(MFile, "MNextYear", QStringLiteral("Next &Year"),
                            QStringLiteral("Next Year|Selects the readings for the current date in the next year"));
+    MSave = AddCommand(MFile, "MSave", QStringLiteral("&Save"),
+                       QStringLiteral("Save|Creates or saves a personalized copy of the active document"),
+                       QKeySequence(Qt::CTRL | Qt::Key_S));
+    MSaveAs = AddCommand(MFile, "MSaveAs", QStringLiteral("Save &As..."),
+                         QStringLiteral("Save As|Saves a copy of the active document to a disk file"));
     N3 = MFile->addSeparator();
     N3->setObjectName(QStringLiteral("N3"));
     N3->setVisible(false);
@@ -190,7 +195,7 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     const std::pair<QAction*, const char*> commandButtons[] = {
         {MSelectDate, "MTBSelectDate"}, {MPreviousYear, "MTBPreviousYear"},
         {MPreviousDay, "MTBPreviousDay"}, {MToday, "MTBToday"},
-        {MNextDay, "MTBNextDay"}, {MNextYear, "MTBNextYear"}};
+        {MNextDay, "MTBNextDay"}, {MNextYear, "MTBNextYear"}, {MSave, "MTBSave"}};
     for (const auto& [item, name] : commandButtons) {
         MainToolBar->addAction(item);
         MainToolBar->widgetForAction(item)->setObjectName(QLatin1String(name));
@@ -223,11 +228,22 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     connect(MToday, &QAction::triggered, this, &TSelvarionMainForm::MTodayClick);
     connect(MNextDay, &QAction::triggered, this, &TSelvarionMainForm::MNextDayClick);
     connect(MNextYear, &QAction::triggered, this, &TSelvarionMainForm::MNextYearClick);
+    connect(MSave, &QAction::triggered, this, [this] { MSaveClick(MSave); });
+    connect(MSaveAs, &QAction::triggered, this, &TSelvarionMainForm::MSaveAsClick);
+    connect(MDeleteFile, &QAction::triggered, this, &TSelvarionMainForm::MDeleteFileClick);
     connect(MExit, &QAction::triggered, this, &QWidget::close);
+    // A checkable item has already flipped when it triggers: put it back, so that the save
+    // check still sees the page and calendar on screen and a cancelled switch changes nothing.
     for (QAction* item : {MTroparionKontakion, MDailyBibleReadings, MLivesSaints})
-        connect(item, &QAction::triggered, this, [this, item] { MTroparionKontakionClick(item); });
+        connect(item, &QAction::triggered, this, [this, item](bool checked) {
+            item->setChecked(!checked);
+            MTroparionKontakionClick(item);
+        });
     for (QAction* item : {MOldCalendar, MNewCalendar})
-        connect(item, &QAction::triggered, this, [this, item] { MOldCalendarClick(item); });
+        connect(item, &QAction::triggered, this, [this, item](bool checked) {
+            item->setChecked(!checked);
+            MOldCalendarClick(item);
+        });
     connect(MShowVerseNumbers, &QAction::triggered, this, &TSelvarionMainForm::MShowVerseNumbersClick);
     connect(MPreferences, &QAction::triggered, this, &TSelvarionMainForm::MPreferencesClick);
 }
@@ -278,6 +294,7 @@ void TSelvarionMainForm::CreateClientArea()
     iconColumn->addWidget(MainImage);
     iconColumn->addWidget(CenterPanel, 1);
     iconColumn->addWidget(BottomPanel);
+    CreateShowNextIcon();
 
     MainRichEdit = new QTextEdit(client);
     MainRichEdit->setObjectName(QStringLiteral("MainRichEdit"));
@@ -377,11 +394,6 @@ QString TSelvarionMainForm::GetShortDateTitle() const
     return locale.toString(old, QStringLiteral("MMMM d/")) +
            locale.toString(civil, civil.month() == old.month() ? QStringLiteral("d")
                                                                : QStringLiteral("MMMM d"));
-}
-
-bool TSelvarionMainForm::CheckSaveChanges(QObject* /*sender*/)
-{
-    return true;
 }
 
 QMessageBox::StandardButton TSelvarionMainForm::ShowMessageCentered(

@@ -14,6 +14,7 @@ class QLabel;
 class QMenu;
 class QTextEdit;
 class QToolBar;
+class QPushButton;
 class QToolButton;
 class TBibleSearchDlg;
 class TDateBox;
@@ -55,6 +56,7 @@ public:
     QLabel* MainImage;
     TRzPanel* CenterPanel;
     TRzPanel* BottomPanel;
+    QPushButton* ShowNextIcon;
     QTextEdit* MainRichEdit;
     QLabel* StatusPanel0;   // "Today's Date: " in old-calendar mode
     QLabel* StatusPanel1;   // hints and the page's status text
@@ -66,6 +68,8 @@ public:
     QAction* MToday;
     QAction* MNextDay;
     QAction* MNextYear;
+    QAction* MSave;
+    QAction* MSaveAs;
     QAction* N3;
     QAction* MDeleteFile;
     QAction* MExit;
@@ -79,6 +83,7 @@ public:
     QAction* MLivesSaints;
     QAction* MPreferences;
     QAction* MShowVerseNumbers;
+    QAction* MShowNextIcon;   // F12 only, never in a menu
     QToolButton* MTBSelvarion;
     QToolButton* MTBBibleReadings;
     QToolButton* MTBLivesSaints;
@@ -106,8 +111,8 @@ public:
     // The shown day as "January 7", or in old-calendar mode "January 1/14" (old/civil day).
     QString GetShortDateTitle() const;
 
-    // Asked before the shown page is left or rebuilt; false when the user cancels.
-    // The saving commands decide here whether a changed page is kept first.
+    // Asked before the shown page is left or rebuilt: a changed page may be kept first.
+    // False when the user cancels or the save fails; the asking command then ends.
     bool CheckSaveChanges(QObject* sender);
 
     QMessageBox::StandardButton ShowMessageCentered(const QString& msg, QMessageBox::Icon type,
@@ -124,6 +129,15 @@ public:
     void MOldCalendarClick(QObject* sender);
     void MShowVerseNumbersClick();
     void MPreferencesClick();
+    // Steps the icon column to the day's next icon.
+    void ShowNextIconClick();
+    // The screen changed: the icon on screen is loaded again and sized for it.
+    void WMDisplayChange();
+    // Saves the page as the day's personalized file: the user's Save, or, with FSavePrompt
+    // set, the question before a changed page is left. False when cancelled or not written.
+    bool MSaveClick(QObject* sender);
+    void MSaveAsClick();
+    void MDeleteFileClick();
 
 protected:
     bool event(QEvent* e) override;
@@ -132,6 +146,7 @@ protected:
 private:
     void CreateMenusAndToolBar();
     void CreateClientArea();
+    void CreateShowNextIcon();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
                         const QString& hint, const QKeySequence& key = {});
     QToolButton* AddPageButton(const char* name, const QString& caption, QAction* item);

@@ -1,0 +1,170 @@
+// The main window's saving commands: the question before a changed page is left, Save to
+// the day's personalized file, Save As to any file, and Delete File.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScopeGuard>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "date_box.h"
+#include "options_dialog.h"
+#include "rtf.h"
+#include "save_dialog.h"
+#include "selvarion_main_form.h"
+#include "ui_guards.h"
+
+namespace {
+
+// What saving to the personalized file does, by whether the file exists and whether
+// personalized files are loaded.
+enum class TSaveKind { Create, Update, Replace };
+
+TSaveKind SaveKindOf(bool fileExists, bool loadPersonalized)
+{
+    if (!fileExists)
+        return TSaveKind::Create;
+    return loadPersonalized ? TSaveKind::Update : TSaveKind::Replace;
+}
+
+QString SaveQuestion(TSaveKind kind)
+{
+    switch (kind) {
+    case TSaveKind::Create:
+        return QStringLiteral("Create new personalized file?");
+    case TSaveKind::Update:
+        return QStringLiteral("Save changes/additions to personalized file?");
+    case TSaveKind::Replace:
+        break;
+    }
+    return QStringLiteral("Replace existing personalized file?");
+}
+
+QString DeleteQuestionStart(TDayPage page)
+{
+    switch (page) {
+    case TDayPage::TroparionKontakion:
+        return QStringLiteral("Delete personalized troparia and kontakia file\n\n");
+    case TDayPage::DailyBibleReadings:
+        return QStringLiteral("Delete personalized bible readings file\n\n");
+    case TDayPage::LivesSaints:
+        break;
+    }
+    return QStringLiteral("Delete personalized lives of saints file\n\n");
+}
+
+// Writes `data` as the whole new content of `path`: the old file stays as it was unless
+// everything was written. Returns the error text, empty on success.
+QString WriteWholeFile(const QString& path, const QByteArray& data)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+        return {};
+    return QStringLiteral("Cannot write file \"%1\". %2")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+}
+
+} // namespace
+
+bool TSelvarionMainForm::CheckSaveChanges(QObject* sender)
+{
+    if (!MainRichEdit->document()->isModified())
+        return true;
+    FSavePrompt = true;
+    const auto clearPrompt = qScopeGuard([this] { FSavePrompt = false; });
+    return MSaveClick(sender);
+}
+
+bool TSelvarionMainForm::MSaveClick(QObject* sender)
+{
+    QTextDocument& page = *MainRichEdit->document();
+    const bool loadPersonalized = OptionsDialog->LoadPersonalized->isChecked();
+    const bool fileExists = QFileInfo::exists(FPersonalFileName);
+    const TSaveKind kind = SaveKindOf(fileExists, loadPersonalized);
+    const QString path = FPersonalFileName;
+
+    if (FSavePrompt) {
+        const auto answer = ShowMessageCentered(QStringLiteral("Text has changed. ") + SaveQuestion(kind),
+                                                QMessageBox::Question,
+                                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::No) {
+            TUpdateLock lock(this);
+            // Select Date may be cancelled: the day's page must then show without the edits.
+            // Every other command replaces the page at once.
+            if (sender == MSelectDate)
+                DateBox->ShowDayPage(false);
+            else
+                page.setModified(false);
+            return true;
+        }
+        if (answer != QMessageBox::Yes)
+            return false;
+    } else {
+        if (loadPersonalized && fileExists && !page.isModified()) {
+            ShowMessageCentered(QStringLiteral("No changes have been made."), QMessageBox::Information,
+                                QMessageBox::Ok);
+            return false;
+        }
+        if (ShowMessageCentered(SaveQuestion(kind), QMessageBox::Question,
+                                QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+            return false;
+    }
+
+    QString error;
+    {
+        TUpdateLock lock(this);
+        error = WriteWholeFile(path, SaveRtf(page));
+        if (error.isEmpty()) {
+            SetHint(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
+            // The page now shows the saved file, also where the settings would not load it.
+            if (FSavePrompt || kind != TSaveKind::Update) {
+                DateBox->FForcePersonalized = true;
+                DateBox->ShowDayPage(false);
+            }
+            page.setModified(false);
+        }
+    }
+    if (!error.isEmpty()) {
+        ShowMessageCentered(error, QMessageBox::Critical, QMessageBox::Ok);
+        return false;
+    }
+    ShowHintInStatusBar();
+    return true;
+}
+
+void TSelvarionMainForm::MSaveAsClick()
+{
+    const QString fileName = RunSaveDialog(this, FSaveDialogDirectory);
+    if (fileName.isEmpty())
+        return;
+    const QFileInfo file(fileName);
+    FSaveDialogDirectory = file.absolutePath();
+    const QTextDocument& page = *MainRichEdit->document();
+    const bool richText = file.suffix().toUpper() == QLatin1String("RTF");
+    const QString error = WriteWholeFile(fileName, richText ? SaveRtf(page) : page.toPlainText().toUtf8());
+    if (!error.isEmpty()) {
+        ShowMessageCentered(error, QMessageBox::Critical, QMessageBox::Ok);
+        return;
+    }
+    SetHint(QStringLiteral("Saved as ") + QDir::toNativeSeparators(fileName));
+    MainRichEdit->document()->setModified(false);
+    ShowHintInStatusBar();
+}
+
+void TSelvarionMainForm::MDeleteFileClick()
+{
+    const QString path = QDir::toNativeSeparators(FPersonalFileName);
+    const QString question = DeleteQuestionStart(CurrentPage()) + path +
+                             QStringLiteral("\n\nfrom your hard disk?");
+    if (ShowMessageCentered(question, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) !=
+        QMessageBox::Ok)
+        return;
+    TUpdateLock lock(this);
+    const bool deleted = QFile::remove(FPersonalFileName);
+    DateBox->ShowDayPage(false);
+    SetHint(deleted ? path + QStringLiteral(" Deleted.") : QStringLiteral("Unable to Delete ") + path + QLatin1Char('.'));
+    MainRichEdit->document()->setModified(false);
+    ShowHintInStatusBar();
+}

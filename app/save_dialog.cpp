@@ -1,0 +1,33 @@
+#include "save_dialog.h"
+
+#include <QFileDialog>
+
+namespace {
+SaveDialogHook& Hook()
+{
+    static SaveDialogHook hook;
+    return hook;
+}
+} // namespace
+
+void SetSaveDialogHook(SaveDialogHook hook)
+{
+    Hook() = std::move(hook);
+}
+
+QString RunSaveDialog(QWidget* parent, const QString& directory)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("RTF"));
+    dialog.setNameFilters({QStringLiteral("Rich Text Files    (*.RTF)"),
+                           QStringLiteral("Plain Text Files    (*.TXT)"),
+                           QStringLiteral("All Files                  (*.*)")});
+    dialog.setDirectory(directory);
+    if (Hook())
+        return Hook()(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}

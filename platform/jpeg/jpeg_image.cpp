@@ -1,0 +1,70 @@
+#include "jpeg_image.h"
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+// Larger pictures are taken for damaged headers rather than icons.
+constexpr JDIMENSION MaxSide = 16384;
+
+// libjpeg's default error handler ends the process; this one jumps back instead.
+struct TJpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf back;
+};
+
+[[noreturn]] void JumpBack(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<TJpegError*>(info->err)->back, 1);
+}
+
+void IgnoreMessage(j_common_ptr) {}
+
+// Everything between setjmp and a jump lives outside this frame, so nothing is skipped
+// that would need destroying.
+bool DecodeInto(jpeg_decompress_struct& info, TJpegError& error, const QByteArray& bytes,
+                QImage& image)
+{
+    if (setjmp(error.back))
+        return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    if (info.image_width > MaxSide || info.image_height > MaxSide)
+        return false;
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    if (info.output_components != 3)
+        return false;
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGB888);
+    if (image.isNull())
+        return false;
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+QImage DecodeJpeg(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    jpeg_decompress_struct info{};
+    TJpegError error{};
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = JumpBack;
+    error.manager.output_message = IgnoreMessage;
+    QImage image;
+    const bool decoded = DecodeInto(info, error, bytes, image);
+    jpeg_destroy_decompress(&info);
+    return decoded ? image : QImage();
+}

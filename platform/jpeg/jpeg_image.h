@@ -1,0 +1,8 @@
+#pragma once
+// Decodes a whole JPEG file held in memory with libjpeg.
+#include <QByteArray>
+#include <QImage>
+
+// The picture as a 24-bit image, or a null image when the bytes are not a JPEG file that
+// libjpeg can read (empty, cut short, damaged, an unsupported colour space, too large).
+QImage DecodeJpeg(const QByteArray& bytes);
