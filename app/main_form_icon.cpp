@@ -54,6 +54,7 @@ void TSelvarionMainForm::ShowNextIconClick()
 void TSelvarionMainForm::WMDisplayChange()
 {
     TUpdateLock lock(this);
+    SetEditMargins();
     if (OptionsDialog && DateBox && OptionsDialog->ShowIcons->isChecked())
         DateBox->LoadDayIcon(static_cast<uint16_t>(DateBox->FCurrentIconKey), true);
 }

@@ -91,9 +91,9 @@ bool TSelvarionMainForm::MSaveClick(QObject* sender)
                                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::No) {
             TUpdateLock lock(this);
-            // Select Date may be cancelled: the day's page must then show without the edits.
-            // Every other command replaces the page at once.
-            if (sender == MSelectDate)
+            // Select Date may be cancelled and Print prints the page as shown: both need the
+            // day's page without the edits. Every other command replaces the page at once.
+            if (sender == MSelectDate || sender == MPrint)
                 DateBox->ShowDayPage(false);
             else
                 page.setModified(false);

@@ -76,6 +76,7 @@ TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
 
     CreateMenusAndToolBar();
     CreateClientArea();
+    CreateEditCommands();
     resize(649, 544);
 
     QApplication::instance()->installEventFilter(this);
@@ -159,6 +160,12 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     MSearch = menuBar()->addMenu(QStringLiteral("&Search"));
     MSearch->setObjectName(QStringLiteral("MSearch"));
     SetActionHint(MSearch->menuAction(), QStringLiteral("Search for text in the active document"));
+    MFind = AddCommand(MSearch, "MFind", QStringLiteral("&Find on This Page..."),
+                       QStringLiteral("Finds the specified text in the active document"),
+                       QKeySequence(Qt::CTRL | Qt::Key_F));
+    MFindNext = AddCommand(MSearch, "MFindNext", QStringLiteral("Find &Next"),
+                           QStringLiteral("Repeats the previous find in the active document"), Qt::Key_F3);
+    MFindNext->setEnabled(false);
     MFindSaint = AddCommand(MSearch, "MFindSaint", QString(), QString(), Qt::Key_F4);
 
     MOptions = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -187,6 +194,18 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     addAction(MShowVerseNumbers);
     for (QAction* item : {MOldCalendar, MNewCalendar, MTroparionKontakion, MDailyBibleReadings, MLivesSaints})
         item->setCheckable(true);
+
+    MHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MHelp->setObjectName(QStringLiteral("MHelp"));
+    SetActionHint(MHelp->menuAction(), QStringLiteral("Get help"));
+    MFindEasterDate = AddCommand(MHelp, "MFindEasterDate", QStringLiteral("&Find the date of Easter..."),
+                                 QStringLiteral("Displays the dates of Western Easter and Pascha for the current year"));
+    MDonate = AddCommand(MHelp, "MDonate", QStringLiteral("&Express Appreciation..."), {});
+    MAboutSelvarion = AddCommand(MHelp, "MAboutSelvarion", QStringLiteral("&About Selvarion..."),
+                                 QStringLiteral("Shows program information"));
+    connect(MFindEasterDate, &QAction::triggered, this, &TSelvarionMainForm::MFindEasterDateClick);
+    connect(MDonate, &QAction::triggered, this, &TSelvarionMainForm::MDonateClick);
+    connect(MAboutSelvarion, &QAction::triggered, this, &TSelvarionMainForm::MAboutSelvarionClick);
 
     MainToolBar = addToolBar(QStringLiteral("Main"));
     MainToolBar->setObjectName(QStringLiteral("MainToolBar"));
@@ -232,6 +251,10 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     connect(MSaveAs, &QAction::triggered, this, &TSelvarionMainForm::MSaveAsClick);
     connect(MDeleteFile, &QAction::triggered, this, &TSelvarionMainForm::MDeleteFileClick);
     connect(MExit, &QAction::triggered, this, &QWidget::close);
+    connect(MFind, &QAction::triggered, this, &TSelvarionMainForm::MFindClick);
+    connect(MFindNext, &QAction::triggered, this, &TSelvarionMainForm::MFindNextClick);
+    connect(MFindSaint, &QAction::triggered, this, &TSelvarionMainForm::MFindSaintClick);
+    connect(MTBFindSaint, &QToolButton::clicked, this, &TSelvarionMainForm::MFindSaintClick);
     // A checkable item has already flipped when it triggers: put it back, so that the save
     // check still sees the page and calendar on screen and a cancelled switch changes nothing.
     for (QAction* item : {MTroparionKontakion, MDailyBibleReadings, MLivesSaints})

@@ -7,16 +7,23 @@
 #include <QPoint>
 #include <QString>
 
+#include <cstdint>
+
+#include <memory>
+
 #include "day_page_names.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTextEdit;
 class QToolBar;
 class QPushButton;
 class QToolButton;
 class TBibleSearchDlg;
+class TCustomFindDialog;
 class TDateBox;
 class TModPanel;
 class TOptionsDialog;
@@ -45,6 +52,7 @@ public:
     // The other long-lived windows, known once they are created.
     TBibleSearchDlg* BibleSearchDlg = nullptr;
     TOptionsDialog* OptionsDialog = nullptr;
+    TCustomFindDialog* CustomFindDialog = nullptr;
     TDateBox* DateBox = nullptr;
 
     // Controls.
@@ -74,6 +82,8 @@ public:
     QAction* MDeleteFile;
     QAction* MExit;
     QMenu* MSearch;
+    QAction* MFind;
+    QAction* MFindNext;
     QAction* MFindSaint;
     QMenu* MOptions;
     QAction* MOldCalendar;
@@ -84,10 +94,62 @@ public:
     QAction* MPreferences;
     QAction* MShowVerseNumbers;
     QAction* MShowNextIcon;   // F12 only, never in a menu
+    QMenu* MHelp;
+    QAction* MFindEasterDate;
+    QAction* MDonate;
+    QAction* MAboutSelvarion;
     QToolButton* MTBSelvarion;
     QToolButton* MTBBibleReadings;
     QToolButton* MTBLivesSaints;
     QToolButton* MTBFindSaint;
+
+    // Editing: the Edit and Format menus, the edit toolbar and the editor's popup menu.
+    QMenu* MEdit;
+    QAction* MUndo;
+    QAction* MCut;
+    QAction* MCopy;
+    QAction* MPaste;
+    QAction* MDelete;
+    QAction* MSelectAll;
+    QMenu* MFormat;
+    QAction* MFont;
+    QAction* MBold;
+    QAction* MItalic;
+    QAction* MUnderline;
+    QAction* MLeftAlign;
+    QAction* MCenterAlign;
+    QAction* MRightAlign;
+    QAction* MBullets;
+    QAction* MPrint;
+    QMenu* MainRichEditPopupMenu;
+    QAction* PUUndo;
+    QAction* PUCut;
+    QAction* PUCopy;
+    QAction* PUPaste;
+    QAction* PUDelete;
+    QAction* PUSelectAll;
+    QAction* PUBold;
+    QAction* PUItalic;
+    QAction* PUUnderline;
+    QAction* PULeftAlign;
+    QAction* PUCenterAlign;
+    QAction* PURightAlign;
+    QAction* PUBullets;
+    QToolButton* ETBUndo;
+    QToolButton* ETBCut;
+    QToolButton* ETBCopy;
+    QToolButton* ETBPaste;
+    QComboBox* ETBFontName;
+    QComboBox* ETBFontSize;
+    QComboBox* ETBFontColor;
+    QToolButton* ETBFontButton;
+    QToolButton* ETBBold;
+    QToolButton* ETBItalic;
+    QToolButton* ETBUnderline;
+    QToolButton* ETBLeftAlign;
+    QToolButton* ETBCenterAlign;
+    QToolButton* ETBRightAlign;
+    QToolButton* ETBBullets;
 
     // The window's own hint: the status text of the shown page.
     QString Hint() const { return FHint; }
@@ -129,6 +191,10 @@ public:
     void MOldCalendarClick(QObject* sender);
     void MShowVerseNumbersClick();
     void MPreferencesClick();
+    // The dates of Western Easter and Pascha for the selected year and the next.
+    void MFindEasterDateClick();
+    void MDonateClick();
+    void MAboutSelvarionClick();
     // Steps the icon column to the day's next icon.
     void ShowNextIconClick();
     // The screen changed: the icon on screen is loaded again and sized for it.
@@ -138,6 +204,43 @@ public:
     bool MSaveClick(QObject* sender);
     void MSaveAsClick();
     void MDeleteFileClick();
+    // Find on the shown page, and the saint search; both take the search option bits.
+    void MFindClick();
+    void MFindNextClick();
+    void MFindSaintClick();
+    void FindOnPage(uint16_t options);
+    void FindSaint(uint16_t options);
+
+    // Edit commands: on the page, or on the text box of another active window (Find).
+    void MUndoClick();
+    void MCutClick();
+    void MCopyClick();
+    void MPasteClick();
+    void MDeleteClick();
+    void MSelectAllClick();
+    // Formatting of the page's selection; `sender` is the menu item or toolbar button used.
+    void ETBBoldClick(QObject* sender);
+    void ETBItaliClick(QObject* sender);
+    void ETBUnderlineClick(QObject* sender);
+    void ETBAlignClick(QObject* sender);
+    void ETBBulletsClick(QObject* sender);
+    void MFontClick();
+    void ETBFontNameChange();
+    // `typed`: the size is being typed, so the box keeps the focus.
+    void ETBFontSizeChange(bool typed);
+    void ETBFontColorChange();
+    // Writes the edit toolbar, the menus and the popup menu from the editor's selection.
+    void MainRichEditSelectionChange();
+    void MainRichEditPopupMenuPopup();
+    // The editor's text keeps 20 pixels from the left and right edges, 18 from top and bottom.
+    void SetEditMargins();
+
+    // Printing of the shown page.
+    void MPrintClick();
+    void PrintPages(int fromPage, int toPage);
+    void PrintSelection();
+    // The printer that printing uses (created on first use).
+    QPrinter& Printer();
 
 protected:
     bool event(QEvent* e) override;
@@ -147,6 +250,7 @@ private:
     void CreateMenusAndToolBar();
     void CreateClientArea();
     void CreateShowNextIcon();
+    void CreateEditCommands();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
                         const QString& hint, const QKeySequence& key = {});
     QToolButton* AddPageButton(const char* name, const QString& caption, QAction* item);
@@ -155,4 +259,5 @@ private:
 
     QString FHint;
     bool FHintsShown = true;
+    std::shared_ptr<QPrinter> FPrinter;
 };

@@ -1,0 +1,78 @@
+#include "calendar_select_query.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "date_box.h"
+#include "screen_classes.h"
+#include "selvarion_main_form.h"
+
+TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
+    : QDialog(&mainForm, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                             Qt::WindowTitleHint),
+      FMainForm(mainForm)
+{
+    setObjectName(QStringLiteral("CalendarSelectQuery"));
+    setWindowTitle(QStringLiteral("Select Calendar Preference"));
+    setFont(PixelFont("Arial", 12));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(30, 12, 30, 12);
+    const auto addLabel = [this, column](const char* name, const QString& text) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        column->addWidget(label);
+        return label;
+    };
+    QuestionLabel1 = addLabel("QuestionLabel1", QStringLiteral("What calendar do you want Selvarion to use?"));
+    QuestionLabel1->setFont(PixelFont("Arial", 15, true));
+    QuestionLabel1->setAlignment(Qt::AlignHCenter);
+    QuestionLabel2 = addLabel("QuestionLabel2",
+                              QStringLiteral("Select Old Calendar or New Calendar depending on  the practice of "
+                                             "your church, or your personal preference. "));
+    QuestionLabel3 = addLabel("QuestionLabel3",
+                              QStringLiteral("The Revised Julian (New) Calendar is the same as the civil calendar "
+                                             "(Gregorian Calendar) we use every day. The original Julian (Old) "
+                                             "Calendar reckons today's date as 13 days earlier than the civil "
+                                             "calendar."));
+    DateLabel1 = addLabel("DateLabel1", QStringLiteral("Today's Old Calendar date is:"));
+    // The old date is held with its year plus 16: the year shown is that of the civil date
+    // 13 days back.
+    const TDateBox& day = *mainForm.DateBox;
+    DateLabel2 = addLabel("DateLabel2",
+                          QLocale().toString(day.FOldDateShifted, QStringLiteral("MMMM d, ")) +
+                              QString::number(day.FCivilDate.addDays(-13).year()));
+    QuestionLabel4 = addLabel("QuestionLabel4",
+                              QStringLiteral("This selection can be changed at any time from the Options menu."));
+    CSOldCalendar = new QRadioButton(QStringLiteral("Julian Calendar (OldCalendar)"), this);
+    CSOldCalendar->setObjectName(QStringLiteral("CSOldCalendar"));
+    CSOldCalendar->setChecked(true);
+    CSNewCalendar = new QRadioButton(QStringLiteral("Revised Julian Calendar (NewCalendar)"), this);
+    CSNewCalendar->setObjectName(QStringLiteral("CSNewCalendar"));
+    column->addWidget(CSOldCalendar);
+    column->addWidget(CSNewCalendar);
+    ContinueButton = new QPushButton(QStringLiteral("Continue"), this);
+    ContinueButton->setObjectName(QStringLiteral("ContinueButton"));
+    ContinueButton->setFont(PixelFont("Arial", 15, true));
+    ContinueButton->setDefault(true);
+    column->addWidget(ContinueButton, 0, Qt::AlignHCenter);
+    connect(ContinueButton, &QPushButton::clicked, this, &TCalendarSelectQuery::ContinueButtonClick);
+
+    setFixedSize(302, 410);
+    CentreOnScreen(*this);
+}
+
+void TCalendarSelectQuery::ContinueButtonClick()
+{
+    const bool newCalendar = CSNewCalendar->isChecked();
+    FMainForm.MOldCalendar->setChecked(!newCalendar);
+    FMainForm.MNewCalendar->setChecked(newCalendar);
+    FMainForm.DateBox->ShowCalendarMode();
+    FMainForm.setWindowTitle(newCalendar ? QStringLiteral("Selvarion - New Calendar")
+                                         : QStringLiteral("Selvarion - Old Calendar"));
+    FMainForm.ShowHintInStatusBar();
+    accept();
+}

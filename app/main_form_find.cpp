@@ -1,0 +1,108 @@
+// The main window's find commands: Find on This Page, Find Next, and the saint search that
+// moves to the next day whose saints' names hold the text.
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QTextEdit>
+
+#include "content_api.h"
+#include "custom_calendar.h"
+#include "custom_find_dialog.h"
+#include "date_box.h"
+#include "selvarion_main_form.h"
+#include "text_search.h"
+#include "ui_guards.h"
+
+namespace {
+
+// Shows the Find dialog left of and above the screen's centre, in page or saint mode.
+void ShowFindDialog(TCustomFindDialog& dialog, bool pageMode)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    dialog.move(screen.width() / 2 - 250, screen.height() / 2 - 50);
+    dialog.ShowOptionControls(pageMode);
+    dialog.show();
+    dialog.activateWindow();
+    dialog.FindEdit->setFocus();
+}
+
+// The day `key` (month * 100 + day) in the shown year of the calendar in use; a null date
+// when that year has no such day.
+QDate KeyDate(const TDateBox& box, bool oldCalendar, uint16_t key)
+{
+    if (!oldCalendar)
+        return QDate(box.FCivilYear, key / 100, key % 100);
+    const QDate old(box.FOldYearShifted, key / 100, key % 100);
+    if (old < TCalendarEngine::FirstOldDateShifted || old > TCalendarEngine::LastOldDateShifted)
+        return {};
+    return old;
+}
+
+void ShowCannotFind(TSelvarionMainForm& form, const QString& text)
+{
+    form.ShowMessageCentered(QStringLiteral("Cannot find \"") + text + QStringLiteral("\"."),
+                             QMessageBox::Critical, QMessageBox::Ok);
+}
+
+} // namespace
+
+void TSelvarionMainForm::MFindClick()
+{
+    MFindNext->setEnabled(!CustomFindDialog->FindEdit->text().isEmpty());
+    ShowFindDialog(*CustomFindDialog, true);
+}
+
+void TSelvarionMainForm::MFindNextClick()
+{
+    CustomFindDialog->FindButtonClick();
+}
+
+void TSelvarionMainForm::MFindSaintClick()
+{
+    // The Bible Readings page searches for verses in a dialog of its own.
+    if (MDailyBibleReadings->isChecked())
+        return;
+    CustomFindDialog->FindEdit->clear();
+    ShowFindDialog(*CustomFindDialog, false);
+}
+
+void TSelvarionMainForm::FindOnPage(uint16_t options)
+{
+    const QString text = CustomFindDialog->FindEdit->text();
+    MFindNext->setEnabled(!text.isEmpty());
+    if (!FindInRichEdit(MainRichEdit, text, options))
+        ShowCannotFind(*this, text);
+}
+
+void TSelvarionMainForm::FindSaint(uint16_t options)
+{
+    const auto done = qScopeGuard([this] { CustomFindDialog->FFindSaintBusy = false; });
+    TUpdateLock lock(this);
+    const QString text = CustomFindDialog->FindEdit->text();
+    const QByteArray name = text.toUtf8();
+    const bool oldCalendar = MOldCalendar->isChecked();
+    const uint16_t shownKey = oldCalendar ? DateBox->FOldMonth * 100 + DateBox->FOldDay
+                                          : DateBox->FCivilMonth * 100 + DateBox->FCivilDay;
+    const auto search = MTroparionKontakion->isChecked() ? SearchTropLookupTable
+                        : MLivesSaints->isChecked()      ? SearchLivesLookupTable
+                                                         : nullptr;
+    const uint16_t key = search ? search(name.constData(), shownKey) : 0;
+    // The shown year may lack the day found (outside the old calendar's range).
+    const QDate target = key ? KeyDate(*DateBox, oldCalendar, key) : QDate();
+    if (!target.isValid()) {
+        ShowCannotFind(*this, text);
+        return;
+    }
+    if (!CheckSaveChanges(MFindSaint))
+        return;
+    if (oldCalendar) {
+        DateBox->SetOldDate(target);
+        DateBox->Calendar->SetCalendarDate(DateBox->FOldDateShifted);
+    } else {
+        DateBox->MoveToCivilDate(target);
+    }
+    DateBox->ShowDayPage(true);
+    FindInRichEdit(MainRichEdit, text, options);
+}

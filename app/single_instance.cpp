@@ -1,0 +1,98 @@
+#include "single_instance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocalSocket>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+const QByteArray RestoreRequest = QByteArrayLiteral("restore\n");
+
+QString UserName()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    return user;
+}
+
+QString LockFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+} // namespace
+
+TSingleInstance::TSingleInstance(const QString& key)
+{
+    // The lock file and the socket lie side by side in the user's runtime folder, named
+    // after the key and the user without characters a path dislikes.
+    const QString name = QString(key + QLatin1Char('-') + UserName())
+                             .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")),
+                                      QStringLiteral("_"));
+    const QString path = LockFolder() + QLatin1Char('/') + name;
+    FServerName = path + QStringLiteral(".socket");
+    FLock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    connect(&FServer, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = FServer.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (socket->readAll().contains(RestoreRequest))
+                    RestoreMainWindow();
+                socket->disconnectFromServer();
+            });
+        }
+    });
+}
+
+TSingleInstance::~TSingleInstance()
+{
+    FServer.close();
+    FLock->unlock();
+}
+
+bool TSingleInstance::Acquire()
+{
+    return FLock->tryLock(0);
+}
+
+bool TSingleInstance::Listen(QWidget* mainWindow)
+{
+    FMainWindow = mainWindow;
+    // We hold the lock, so a socket of that name is a leftover of a program that died.
+    QLocalServer::removeServer(FServerName);
+    FServer.setSocketOptions(QLocalServer::UserAccessOption);
+    return FServer.listen(FServerName);
+}
+
+bool TSingleInstance::AskRunningInstance(int timeoutMs) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(FServerName);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(RestoreRequest);
+    const bool sent = socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void TSingleInstance::RestoreMainWindow()
+{
+    if (!FMainWindow)
+        return;
+    FMainWindow->setWindowState((FMainWindow->windowState() & ~Qt::WindowMinimized) |
+                                Qt::WindowActive);
+    FMainWindow->show();
+    FMainWindow->raise();
+    FMainWindow->activateWindow();
+    // A question the program is waiting on stays in front of the window.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}

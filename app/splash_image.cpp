@@ -1,0 +1,56 @@
+#include "splash_image.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+QPixmap SplashPicture()
+{
+    constexpr int width = 324;
+    constexpr int height = 538;
+    QPixmap picture(width, height);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0.0, QColor(18, 28, 78));
+    sky.setColorAt(1.0, QColor(96, 22, 30));
+    painter.fillRect(picture.rect(), sky);
+
+    // A gilded three-bar cross in the middle.
+    const QColor gold(226, 184, 84);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gold);
+    const int cx = width / 2;
+    painter.drawRect(cx - 7, 120, 14, 250);
+    painter.drawRect(cx - 30, 150, 60, 12);
+    painter.drawRect(cx - 60, 200, 120, 14);
+    QPainterPath footrest;
+    footrest.moveTo(cx - 40, 300);
+    footrest.lineTo(cx + 40, 278);
+    footrest.lineTo(cx + 40, 290);
+    footrest.lineTo(cx - 40, 312);
+    footrest.closeSubpath();
+    painter.drawPath(footrest);
+
+    painter.setPen(gold);
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setPixelSize(40);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.drawText(QRect(0, 30, width, 60), Qt::AlignCenter, QStringLiteral("SELVARION"));
+    QFont line(QStringLiteral("Times New Roman"));
+    line.setPixelSize(18);
+    line.setItalic(true);
+    painter.setFont(line);
+    painter.drawText(QRect(0, 400, width, 30), Qt::AlignCenter,
+                     QStringLiteral("The Orthodox church year"));
+    painter.drawText(QRect(0, 440, width, 30), Qt::AlignCenter, QStringLiteral("3.0"));
+    return picture;
+}
+
+QPixmap ProgramIconPicture()
+{
+    return SplashPicture().copy(112, 110, 100, 100).scaled(32, 32, Qt::IgnoreAspectRatio,
+                                                            Qt::SmoothTransformation);
+}
