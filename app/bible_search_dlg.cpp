@@ -4,8 +4,17 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+
+#include <QApplication>
+#include <QScopeGuard>
+#include <QShowEvent>
 
 #include "app_folders.h"
 #include "date_box.h"
@@ -17,6 +26,34 @@
 #include "settings_store.h"
 
 namespace {
+
+QLineEdit* AddEntry(QGridLayout* layout, const char* name, int row, int column)
+{
+    const bool verse = column == 3;
+    layout->addWidget(new QLabel(verse ? QStringLiteral("Verse:") : QStringLiteral("Chapter:")), row,
+                      column);
+    auto* edit = new QLineEdit(QStringLiteral("1"));
+    edit->setObjectName(QLatin1String(name));
+    layout->addWidget(edit, row, column + 1);
+    return edit;
+}
+
+QCheckBox* AddCheckBox(QLayout* layout, const char* name, const char* caption)
+{
+    auto* box = new QCheckBox(QLatin1String(caption));
+    box->setObjectName(QLatin1String(name));
+    layout->addWidget(box);
+    return box;
+}
+
+QPushButton* AddButton(QLayout* layout, const char* name, const char* caption)
+{
+    auto* button = new QPushButton(QLatin1String(caption));
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
 
 template <size_t N>
 QComboBox* AddBookList(QLayout* layout, const char* name, const std::array<const char*, N>& books)
@@ -39,17 +76,26 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     setObjectName(QStringLiteral("BibleSearchDlg"));
     setWindowTitle(QStringLiteral("Find Bible Verses"));
     auto* layout = new QVBoxLayout(this);
-    OldT = AddBookList(layout, "OldT", BibleBookNamesOldT);
-    NewT = AddBookList(layout, "NewT", BibleBookNamesNewT);
-    Apoc = AddBookList(layout, "Apoc", BuiltInApocBookNames);
-    ChapterHeadings = new QCheckBox(QStringLiteral("Include Chapter Headings"));
-    ChapterHeadings->setObjectName(QStringLiteral("ChapterHeadings"));
+    layout->addWidget(new QLabel(QStringLiteral("Find the passage in the Book:")));
+    auto* books = new QHBoxLayout;
+    OldT = AddBookList(books, "OldT", BibleBookNamesOldT);
+    NewT = AddBookList(books, "NewT", BibleBookNamesNewT);
+    Apoc = AddBookList(books, "Apoc", BuiltInApocBookNames);
+    layout->addLayout(books);
+    auto* entries = new QGridLayout;
+    entries->addWidget(new QLabel(QStringLiteral("That Starts With:")), 0, 0);
+    entries->addWidget(new QLabel(QStringLiteral("And Ends With:")), 1, 0);
+    eStartChapter = AddEntry(entries, "eStartChapter", 0, 1);
+    eStartVerse = AddEntry(entries, "eStartVerse", 0, 3);
+    eEndChapter = AddEntry(entries, "eEndChapter", 1, 1);
+    eEndVerse = AddEntry(entries, "eEndVerse", 1, 3);
+    layout->addLayout(entries);
+    EndOfChapter = AddCheckBox(layout, "EndOfChapter", "Search to End of Chapter");
+    EndOfBook = AddCheckBox(layout, "EndOfBook", "Search to End of Book");
+    ChapterHeadings = AddCheckBox(layout, "ChapterHeadings", "Include Chapter Headings");
     ChapterHeadings->setChecked(true);
-    VerseNumbers = new QCheckBox(QStringLiteral("Include Verse Numbers"));
-    VerseNumbers->setObjectName(QStringLiteral("VerseNumbers"));
+    VerseNumbers = AddCheckBox(layout, "VerseNumbers", "Include Verse Numbers");
     VerseNumbers->setChecked(true);
-    layout->addWidget(ChapterHeadings);
-    layout->addWidget(VerseNumbers);
     SearchGroup = new QGroupBox(QStringLiteral("Search in the:"));
     SearchGroup->setObjectName(QStringLiteral("SearchGroup"));
     SearchGroupItems = new QButtonGroup(this);
@@ -62,8 +108,31 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     }
     layout->addWidget(SearchGroup);
     SearchGroupItems->button(1)->setChecked(true);
+    auto* buttons = new QHBoxLayout;
+    FindButton = AddButton(buttons, "FindButton", " Find");
+    CancelButton = AddButton(buttons, "CancelButton", "Cancel");
+    EndSearchButton = AddButton(buttons, "EndSearchButton", "End Search");
+    layout->addLayout(buttons);
+    auto* divider = new QFrame;
+    divider->setObjectName(QStringLiteral("DividerPanel"));
+    divider->setFrameShape(QFrame::HLine);
+    layout->addWidget(divider);
+    ShowVersesLabel = new QLabel;
+    ShowVersesLabel->setObjectName(QStringLiteral("ShowVersesLabel"));
+    ShowVersesLabel->setWordWrap(true);
+    ShowVersesLabel->setFixedWidth(375);
+    layout->addWidget(ShowVersesLabel);
+    for (QComboBox* list : {OldT, NewT, Apoc})
+        connect(list, &QComboBox::activated, this, [this, list] { NewTChange(list); });
+    connect(EndOfChapter, &QCheckBox::clicked, this, &TBibleSearchDlg::EndOfChapterClick);
+    connect(EndOfBook, &QCheckBox::clicked, this, &TBibleSearchDlg::EndOfBookClick);
+    connect(SearchGroupItems, &QButtonGroup::idClicked, this, &TBibleSearchDlg::SearchGroupClick);
+    connect(FindButton, &QPushButton::clicked, this, &TBibleSearchDlg::FindButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(EndSearchButton, &QPushButton::clicked, this, &TBibleSearchDlg::EndSearchButtonClick);
     ShowBookList(1);
     resize(388, 237);
+    FFormHeight = height();
 
     mainForm.BibleSearchDlg = this;
     LoadDialogPosition(*this, QStringLiteral("BibleSearchWindow"), SettingsKey);
@@ -136,4 +205,122 @@ void TBibleSearchDlg::ShowBookList(int part)
 void TBibleSearchDlg::ShowMessage(const std::string& text)
 {
     CenteredMessageBox(this, QString::fromStdString(text), QMessageBox::Ok, QMessageBox::Information);
+}
+
+QComboBox* TBibleSearchDlg::SelectedBookList() const
+{
+    const int part = SearchGroupItemIndex();
+    return part == 0 ? OldT : part == 2 ? Apoc : NewT;
+}
+
+void TBibleSearchDlg::ShowInfo(const QString& text)
+{
+    CenteredMessageBox(this, text, QMessageBox::Ok, QMessageBox::Information);
+}
+
+void TBibleSearchDlg::FormShow()
+{
+    if (FInSearchMode && (EndOfChapter->isChecked() || EndOfBook->isChecked())) {
+        eEndChapter->setText(eStartChapter->text());
+        eEndVerse->setText(eStartVerse->text());
+    } else if (!FInSearchMode) {
+        SearchGroupItems->button(1)->setChecked(true);
+        SelectTestament();
+        FSearchActive = true;
+        EndOfChapter->setChecked(false);
+        EndOfBook->setChecked(false);
+        for (QLineEdit* edit : {eStartChapter, eStartVerse, eEndChapter, eEndVerse}) {
+            edit->setText(QStringLiteral("1"));
+            edit->setEnabled(true);
+        }
+        for (QComboBox* list : {OldT, NewT, Apoc})
+            list->setCurrentIndex(0);
+        NewT->setFocus();
+        NewTChange(NewT);
+    }
+    FMainForm.FHelpKeyPressed = false;
+    activateWindow();
+}
+
+void TBibleSearchDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TBibleSearchDlg::closeEvent(QCloseEvent* event)
+{
+    if (FSearchActive && !FInSearchMode) {
+        MapBibleFile(FNewTReadingsFile);
+        FSearchActive = false;
+        FMappedTestament = 1;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TBibleSearchDlg::EndOfChapterClick()
+{
+    if (EndOfChapter->isChecked())
+        EndOfBook->setChecked(false);
+    else if (!EndOfBook->isChecked()) {
+        eEndChapter->setText(eStartChapter->text());
+        eEndVerse->setText(eStartVerse->text());
+    }
+    eEndChapter->setEnabled(!EndOfChapter->isChecked());
+    eEndVerse->setEnabled(!EndOfChapter->isChecked());
+}
+
+void TBibleSearchDlg::EndOfBookClick()
+{
+    if (EndOfBook->isChecked())
+        EndOfChapter->setChecked(false);
+    else if (!EndOfChapter->isChecked()) {
+        eEndChapter->setText(eStartChapter->text());
+        eEndVerse->setText(eStartVerse->text());
+    }
+    eEndChapter->setEnabled(!EndOfBook->isChecked());
+    eEndVerse->setEnabled(!EndOfBook->isChecked());
+}
+
+void TBibleSearchDlg::SearchGroupClick()
+{
+    SelectTestament();
+    QComboBox* list = SelectedBookList();
+    list->setFocus();
+    NewTChange(list);
+    SearchGroup->setFocus();
+}
+
+std::pair<int, int> TBibleSearchDlg::SummarySizes(int length)
+{
+    if (length > 779)
+        return {503, 286};
+    const int steps = length <= 77 ? 0 : (length - 78) / 78 + 1;
+    return {230 + 13 * steps, 13 + 13 * steps};
+}
+
+void TBibleSearchDlg::NewTChange(QComboBox* sender)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    const int previousHeight = FFormHeight;
+    QFont bold = ShowVersesLabel->font();
+    bold.setBold(true);
+    ShowVersesLabel->setFont(bold);
+    ShowVersesLabel->setText(QStringLiteral("                    Computing Verse Numbers..."));
+    ShowVersesLabel->repaint();
+    const std::string summary =
+        BuildChapterVerseSummary(sender->currentIndex(), sender->currentText().toStdString());
+    ShowVersesLabel->setText(QString::fromStdString(summary));
+    bold.setBold(false);
+    ShowVersesLabel->setFont(bold);
+    const auto [formHeight, labelHeight] =
+        SummarySizes(static_cast<int>(QString::fromStdString(summary).size()));
+    FFormHeight = formHeight;
+    FLabelHeight = labelHeight;
+    if (FFormHeight != previousHeight) {
+        ShowVersesLabel->setMinimumHeight(FLabelHeight);
+        resize(width(), FFormHeight + (logicalDpiY() >= 109 ? 6 : 0));
+    }
 }

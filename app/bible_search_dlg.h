@@ -3,6 +3,8 @@
 // versions of the readings and search roles, keeps the New Testament readings file mapped
 // between uses, and builds the day's Bible Readings page.
 #include <QDialog>
+#include <QTextCharFormat>
+#include <QTextListFormat>
 
 #include <string>
 
@@ -13,6 +15,9 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class TSelvarionMainForm;
 
 class TBibleSearchDlg : public QDialog,
@@ -33,6 +38,33 @@ public:
     QCheckBox* VerseNumbers;
     QGroupBox* SearchGroup;
     QButtonGroup* SearchGroupItems;
+    QLineEdit* eStartChapter;
+    QLineEdit* eStartVerse;
+    QLineEdit* eEndChapter;
+    QLineEdit* eEndVerse;
+    QCheckBox* EndOfChapter;
+    QCheckBox* EndOfBook;
+    QPushButton* FindButton;
+    QPushButton* CancelButton;
+    QPushButton* EndSearchButton;
+    QLabel* ShowVersesLabel;
+
+    bool FAskSaveFirst = false;
+    bool FInSearchMode = false;
+
+    // A new search starts unless a found passage is shown.
+    void FormShow();
+    void EndOfChapterClick();
+    void EndOfBookClick();
+    void SearchGroupClick();
+    // The chapter:verse summary of the selected book; sizes the dialog for it.
+    void NewTChange(QComboBox* sender);
+    // Checks the entries and shows the passage in the main window.
+    void FindButtonClick();
+    // Leaves Bible search mode and closes the dialog.
+    void EndSearchButtonClick();
+    // Dialog and label heights for a summary of `length` characters.
+    static std::pair<int, int> SummarySizes(int length);
 
     // The Bible Readings page of the day selected in the Select Date window.
     std::string BuildBibleReadingsPage();
@@ -50,6 +82,28 @@ public:
     // The reader's messages, centred over the dialog.
     void ShowMessage(const std::string& text) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    QComboBox* SelectedBookList() const;
+    void ShowInfo(const QString& text);
+    // The checks of the entries; false after the message was shown.
+    bool CheckEntries(bool ownFormat);
+    int LastVerseOf(bool ownFormat, int chapter);
+    void EnterSearchMode();
+    void ShowPassage(const std::string& text);
+
     TSelvarionMainForm& FMainForm;
+    QString FSavedTitleCaption;
+    QString FSavedMainHint;
+    int FFormHeight = 237;
+    int FLabelHeight = 13;
+    QTextCharFormat FSavedDefAttributes;
+    Qt::Alignment FSavedAlignment = Qt::AlignLeft;
+    QTextListFormat::Style FSavedNumbering = QTextListFormat::ListStyleUndefined;
 };
+
+// Find Saint on the Bible Readings page: the dialog, pulled onto the screen, shown modeless.
+void ShowBibleSearchDialog(TSelvarionMainForm& mainForm);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTextEdit>
 
+#include "bible_search_dlg.h"
 #include "content_api.h"
 #include "custom_calendar.h"
 #include "custom_find_dialog.h"
@@ -62,8 +63,10 @@ void TSelvarionMainForm::MFindNextClick()
 void TSelvarionMainForm::MFindSaintClick()
 {
     // The Bible Readings page searches for verses in a dialog of its own.
-    if (MDailyBibleReadings->isChecked())
+    if (MDailyBibleReadings->isChecked()) {
+        ShowBibleSearchDialog(*this);
         return;
+    }
     CustomFindDialog->FindEdit->clear();
     ShowFindDialog(*CustomFindDialog, false);
 }

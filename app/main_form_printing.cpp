@@ -8,6 +8,7 @@
 
 #include <climits>
 
+#include "bible_search_dlg.h"
 #include "print_dialog.h"
 #include "rich_edit_printing.h"
 #include "selvarion_main_form.h"
@@ -57,7 +58,9 @@ void TSelvarionMainForm::PrintPages(int fromPage, int toPage)
     }
     const QString title = GetShortDateTitle();
     TPrintHeading heading;
-    heading.text = title.toUpper();
+    // A Bible passage found in search mode is printed without the day's title.
+    if (!(BibleSearchDlg && BibleSearchDlg->FInSearchMode))
+        heading.text = title.toUpper();
     heading.format.setFontFamilies({ETBFontName->currentText()});
     // A size box without a whole number leaves the title in the page's own size.
     bool sizeOk = false;

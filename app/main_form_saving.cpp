@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include "bible_search_dlg.h"
 #include "date_box.h"
 #include "options_dialog.h"
 #include "rtf.h"
@@ -71,6 +72,10 @@ QString WriteWholeFile(const QString& path, const QByteArray& data)
 bool TSelvarionMainForm::CheckSaveChanges(QObject* sender)
 {
     if (!MainRichEdit->document()->isModified())
+        return true;
+    // A shown Bible passage is not the day's page: only a page changed before the search
+    // began is offered for saving.
+    if (BibleSearchDlg && BibleSearchDlg->FInSearchMode && !BibleSearchDlg->FAskSaveFirst)
         return true;
     FSavePrompt = true;
     const auto clearPrompt = qScopeGuard([this] { FSavePrompt = false; });

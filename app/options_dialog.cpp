@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,11 +11,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
 
 #include "date_box.h"
+#include "message_box.h"
 #include "rz_panel.h"
 #include "selvarion_main_form.h"
 #include "settings_store.h"
@@ -46,6 +49,8 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(QStringLiteral("Preferences"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
@@ -78,6 +83,13 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     savedLayout->addWidget(LoadPersonalized);
     savedLayout->addWidget(LoadOriginal);
     prefsLayout->addWidget(SavedFiles);
+    ManageFiles = new QGroupBox(QStringLiteral("Manage User Specific Application Files"), UserPrefs);
+    ManageFiles->setObjectName(QStringLiteral("ManageFiles"));
+    auto* manageLayout = new QVBoxLayout(ManageFiles);
+    AppDataButton = new QPushButton(QStringLiteral("Browse Application Data Directory"));
+    AppDataButton->setObjectName(QStringLiteral("AppDataButton"));
+    manageLayout->addWidget(AppDataButton);
+    prefsLayout->addWidget(ManageFiles);
     prefsLayout->addStretch(1);
     PageControl->addTab(UserPrefs, QStringLiteral("Preferences"));
 
@@ -96,8 +108,17 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     ActiveApoc2 = AddVersionLabel(searchLayout, "ActiveApoc2", QStringLiteral("Apocrypha:"));
     versionsLayout->addWidget(readings);
     versionsLayout->addWidget(search);
+    auto* change = new QGroupBox(QStringLiteral("Change Versions for Bible Readings or Bible Search:"));
+    auto* changeLayout = new QHBoxLayout(change);
+    ChangeVersionsButton = AddPageButton(changeLayout, "ChangeVersionsButton",
+                                         QStringLiteral("Change Active Versions"));
+    ApplyButton = AddPageButton(changeLayout, "ApplyButton", QStringLiteral("Apply Changes"));
+    versionsLayout->addWidget(change);
     versionsLayout->addStretch(1);
     PageControl->addTab(BibleVersions, QStringLiteral("Bible Versions"));
+    BuildBibleFilesPage();
+    BuildChangeVersionsPage();
+    BuildInstallPage();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -124,6 +145,7 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     });
     connect(LoadPersonalized, &QRadioButton::clicked, this, &TOptionsDialog::LoadPersonalizedClick);
     connect(LoadOriginal, &QRadioButton::clicked, this, &TOptionsDialog::LoadPersonalizedClick);
+    connect(AppDataButton, &QPushButton::clicked, this, &TOptionsDialog::AppDataButtonClick);
 
     mainForm.OptionsDialog = this;
     LoadPreferences(*this, mainForm, QStringLiteral("Options"), SettingsKey);
@@ -184,15 +206,24 @@ void TOptionsDialog::OKButtonClick()
                 FMainForm.ContainerPanel->setFixedWidth(0);
             }
             dateBox.ShowDayPage(now.showIcons);
-        } else if ((numbersChanged || lukanChanged) &&
-                   FMainForm.CurrentPage() == TDayPage::DailyBibleReadings &&
-                   !QFileInfo::exists(FMainForm.FPersonalFileName)) {
-            dateBox.ShowDayPage(false);
+            FMainForm.MainRichEditSelectionChange();
+        } else if (numbersChanged || lukanChanged) {
+            if (FMainForm.CurrentPage() == TDayPage::DailyBibleReadings &&
+                !QFileInfo::exists(FMainForm.FPersonalFileName))
+                dateBox.ShowDayPage(false);
+            FMainForm.MainRichEditSelectionChange();
         }
-        if (now.showMainToolbar != was.showMainToolbar)
+        const bool mainBarChanged = now.showMainToolbar != was.showMainToolbar;
+        const bool editBarChanged = now.showEditToolbar != was.showEditToolbar;
+        if (mainBarChanged)
             FMainForm.MainToolBar->setVisible(!FMainForm.MainToolBar->isVisibleTo(&FMainForm));
-        if (now.showEditToolbar != was.showEditToolbar)
+        if (editBarChanged)
             FMainForm.EditToolBar->setVisible(!FMainForm.EditToolBar->isVisibleTo(&FMainForm));
+        if (mainBarChanged || editBarChanged) {
+            if (FMainForm.BottomPanel->isVisible())
+                dateBox.FitShowNextIconButton();
+            FMainForm.SetEditMargins();
+        }
         if (now.showDialogs != was.showDialogs)
             FDontAskProceed = FDontAskSave = !now.showDialogs;
     }
@@ -224,6 +255,9 @@ void TOptionsDialog::ToggleShowVerseNumbers()
 
 void TOptionsDialog::keyPressEvent(QKeyEvent* e)
 {
+    // F1 marks the help that follows as asked for from the keyboard; the key goes on.
+    if (e->key() == Qt::Key_F1)
+        FMainForm.FHelpKeyPressed = true;
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         CancelButton->click();
         return;
@@ -235,4 +269,56 @@ void TOptionsDialog::LoadPersonalizedClick()
 {
     if (QFileInfo::exists(FMainForm.FPersonalFileName))
         FMainForm.DateBox->ShowDayPage(false);
+}
+
+void TOptionsDialog::AppDataButtonClick()
+{
+    if (!AppDataBrowser) {
+        AppDataBrowser = new QFileDialog(this, QString(), FMainForm.FAppDataDir);
+        AppDataBrowser->setObjectName(QStringLiteral("AppDataBrowser"));
+        AppDataBrowser->setFileMode(QFileDialog::AnyFile);
+        AppDataBrowser->setOption(QFileDialog::ReadOnly);
+    }
+    AppDataBrowser->setDirectory(FMainForm.FAppDataDir);
+    AppDataBrowser->open();
+}
+
+QMessageBox::StandardButton TOptionsDialog::ShowDialogMessage(const QString& msg,
+                                                              QMessageBox::Icon icon,
+                                                              QMessageBox::StandardButtons buttons)
+{
+    return CenteredMessageBox(this, msg, buttons, icon);
+}
+
+QMessageBox::StandardButton TOptionsDialog::AskWithDontAskAgain(const QString& msg,
+                                                                QMessageBox::Icon icon,
+                                                                QMessageBox::StandardButtons buttons,
+                                                                bool& dontAskAgain)
+{
+    FDontAskTicked = false;
+    FAddDontAskBox = true;
+    const auto answer = CenteredMessageBox(this, msg, buttons, icon);
+    FAddDontAskBox = false;
+    dontAskAgain = FDontAskTicked;
+    return answer;
+}
+
+void TOptionsDialog::childEvent(QChildEvent* e)
+{
+    QDialog::childEvent(e);
+    if (!FAddDontAskBox || e->type() != QEvent::ChildPolished)
+        return;
+    auto* box = qobject_cast<QMessageBox*>(e->child());
+    if (!box || box->checkBox())
+        return;
+    auto* dontAsk = new QCheckBox(QStringLiteral("Don't ask me this again"), box);
+    connect(dontAsk, &QCheckBox::toggled, this, [this](bool on) { FDontAskTicked = on; });
+    box->setCheckBox(dontAsk);
+}
+
+void TOptionsDialog::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    FMainForm.FHelpKeyPressed = false;
+    PageControl->setFocus();
 }

@@ -5,11 +5,16 @@
 #include <QDialog>
 #include <QString>
 
+#include <QMessageBox>
+
 #include <array>
 
 class QCheckBox;
+class QFileDialog;
+class QLineEdit;
 class QGroupBox;
 class QKeyEvent;
+class QLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -44,6 +49,34 @@ public:
     QLabel* ActiveOT2;
     QLabel* ActiveNT2;
     QLabel* ActiveApoc2;
+    QGroupBox* ManageFiles;
+    QPushButton* AppDataButton;
+    QPushButton* ChangeVersionsButton;
+    QPushButton* ApplyButton;
+    // Bible Files page.
+    QWidget* BibleFiles;
+    QPushButton* InstallButton;
+    QPushButton* UninstallButton;
+    QPushButton* EditButton;
+    QPushButton* UninstallEditOKButton;
+    QPushButton* UninstallEditCancelButton;
+    std::array<QLabel*, 12> FileLabels;
+    std::array<QRadioButton*, 12> FileRadioButtons;
+    // The two pages without a tab.
+    QWidget* ChangeVersionsPage;
+    std::array<QRadioButton*, 6> VersionRadioButtons;
+    std::array<QLabel*, 6> ActiveVersionLabels;   // ActiveOT3 .. ActiveApoc4
+    QPushButton* ChangeVersionsOKButton;
+    QPushButton* ChangeVersionsCancelButton;
+    QWidget* InstallPage;
+    QLineEdit* FileEdit;
+    QPushButton* FileBrowseButton;
+    QPushButton* ScanButton;
+    QLineEdit* NameEdit;
+    QPushButton* InstallOKButton;
+    QPushButton* InstallCancelButton;
+    // The folder browser opened by AppDataButton (kept for the life of the dialog).
+    QFileDialog* AppDataBrowser = nullptr;
     QPushButton* OKButton;
     QPushButton* CancelButton;
     QPushButton* HelpButton;
@@ -65,10 +98,25 @@ public:
     void ToggleShowVerseNumbers();
     // Either radio button: a shown personalized page follows the new choice at once.
     void LoadPersonalizedClick();
+    // Shows the user's data folder in a file browser.
+    void AppDataButtonClick();
+
+    // A message box titled "Selvarion", centred on this dialog; returns the button pressed.
+    QMessageBox::StandardButton ShowDialogMessage(const QString& msg, QMessageBox::Icon icon,
+                                                  QMessageBox::StandardButtons buttons);
+    // The same with a "Don't ask me this again" box, whose state is reported whichever
+    // button closes the message.
+    QMessageBox::StandardButton AskWithDontAskAgain(const QString& msg, QMessageBox::Icon icon,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    bool& dontAskAgain);
 
 protected:
-    // Esc works as the Cancel button (closing from the title bar reverts nothing).
+    // Esc works as the Cancel button (closing from the title bar reverts nothing); F1 tells
+    // the main window that help was asked for from the keyboard.
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    // Adds the "Don't ask me this again" box to the message being built.
+    void childEvent(QChildEvent* e) override;
 
 private:
     struct TSnapshot {
@@ -78,8 +126,16 @@ private:
     };
     TSnapshot CurrentPreferences() const;
     void TakeSnapshot();
+    // A disabled button of the Bible-version pages (their commands come later).
+    static QPushButton* AddPageButton(QLayout* layout, const char* name, const QString& caption);
+    void BuildBibleFilesPage();
+    void BuildChangeVersionsPage();
+    void BuildInstallPage();
 
     TSelvarionMainForm& FMainForm;
     TSnapshot FSavedPreferences{};
     std::array<QString, 6> FSavedVersionNames;
+    // Set while AskWithDontAskAgain builds its message.
+    bool FAddDontAskBox = false;
+    bool FDontAskTicked = false;
 };

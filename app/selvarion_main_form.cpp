@@ -167,6 +167,11 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
                            QStringLiteral("Repeats the previous find in the active document"), Qt::Key_F3);
     MFindNext->setEnabled(false);
     MFindSaint = AddCommand(MSearch, "MFindSaint", QString(), QString(), Qt::Key_F4);
+    MEndBibleSearch = AddCommand(MSearch, "MEndBibleSearch", QStringLiteral("&End Bible Search"),
+                                 QStringLiteral("End Bible Search|Ends bible search mode, and reactivates the daily bible readings"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_E));
+    MEndBibleSearch->setEnabled(false);
+    MEndBibleSearch->setVisible(false);
 
     MOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     MOptions->setObjectName(QStringLiteral("MOptions"));
@@ -223,6 +228,11 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     MTBSelvarion = AddPageButton("MTBSelvarion", QStringLiteral("Selvarion"), MTroparionKontakion);
     MTBBibleReadings = AddPageButton("MTBBibleReadings", QStringLiteral("Bible Readings"), MDailyBibleReadings);
     MTBLivesSaints = AddPageButton("MTBLivesSaints", QStringLiteral("Synaxarion"), MLivesSaints);
+    MainToolBar->addAction(MEndBibleSearch);
+    MTBEndBibleSearch = static_cast<QToolButton*>(MainToolBar->widgetForAction(MEndBibleSearch));
+    MTBEndBibleSearch->setObjectName(QStringLiteral("MTBEndBibleSearch"));
+    MTBEndBibleSearch->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    MTBEndBibleSearch->setFixedSize(132, 23);
     MainToolBar->addSeparator();
     MTBFindSaint = new QToolButton(MainToolBar);
     MTBFindSaint->setObjectName(QStringLiteral("MTBFindSaint"));
@@ -255,6 +265,7 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     connect(MFindNext, &QAction::triggered, this, &TSelvarionMainForm::MFindNextClick);
     connect(MFindSaint, &QAction::triggered, this, &TSelvarionMainForm::MFindSaintClick);
     connect(MTBFindSaint, &QToolButton::clicked, this, &TSelvarionMainForm::MFindSaintClick);
+    connect(MEndBibleSearch, &QAction::triggered, this, &TSelvarionMainForm::MEndBibleSearchClick);
     // A checkable item has already flipped when it triggers: put it back, so that the save
     // check still sees the page and calendar on screen and a cancelled switch changes nothing.
     for (QAction* item : {MTroparionKontakion, MDailyBibleReadings, MLivesSaints})

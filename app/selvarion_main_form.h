@@ -85,6 +85,7 @@ public:
     QAction* MFind;
     QAction* MFindNext;
     QAction* MFindSaint;
+    QAction* MEndBibleSearch;
     QMenu* MOptions;
     QAction* MOldCalendar;
     QAction* MNewCalendar;
@@ -102,6 +103,7 @@ public:
     QToolButton* MTBBibleReadings;
     QToolButton* MTBLivesSaints;
     QToolButton* MTBFindSaint;
+    QToolButton* MTBEndBibleSearch;
 
     // Editing: the Edit and Format menus, the edit toolbar and the editor's popup menu.
     QMenu* MEdit;
@@ -208,6 +210,8 @@ public:
     void MFindClick();
     void MFindNextClick();
     void MFindSaintClick();
+    // Leaves Bible search mode and closes the Find Bible Verses dialog.
+    void MEndBibleSearchClick();
     void FindOnPage(uint16_t options);
     void FindSaint(uint16_t options);
 

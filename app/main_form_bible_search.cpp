@@ -1,0 +1,34 @@
+// The main window's side of the Find Bible Verses dialog: opening it from Find Saint and the
+// End Bible Search command.
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextEdit>
+
+#include "bible_search_dlg.h"
+#include "selvarion_main_form.h"
+
+void ShowBibleSearchDialog(TSelvarionMainForm& mainForm)
+{
+    TBibleSearchDlg& dialog = *mainForm.BibleSearchDlg;
+    // Only the day's own page is offered for saving; a changed passage never is.
+    if (mainForm.MainRichEdit->document()->isModified() && !dialog.FInSearchMode)
+        dialog.FAskSaveFirst = true;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QPoint place = dialog.pos();
+    place.setX(std::max(0, place.x()));
+    place.setY(std::max(0, place.y()));
+    if (place.x() + dialog.width() > screen.width())
+        place.setX(screen.width() - dialog.width());
+    if (place.y() + dialog.height() > screen.height())
+        place.setY(screen.height() - dialog.height());
+    dialog.move(place);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void TSelvarionMainForm::MEndBibleSearchClick()
+{
+    BibleSearchDlg->EndSearchButtonClick();
+    BibleSearchDlg->close();
+}
