@@ -1,16 +1,8 @@
 #include "font_dialog.h"
 
+#include "dialog_hook.h"
+
 #include <QFontDialog>
-
-namespace {
-
-FontDialogHook& Hook()
-{
-    static FontDialogHook hook;
-    return hook;
-}
-
-} // namespace
 
 bool ChooseFont(QWidget* parent, QFont& font)
 {
@@ -18,7 +10,7 @@ bool ChooseFont(QWidget* parent, QFont& font)
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPixelSize(17);
     dialog.setFont(dialogFont);
-    const bool confirmed = Hook() ? Hook()(dialog) : dialog.exec() == QDialog::Accepted;
+    const bool confirmed = TDialogHook<QFontDialog>::Run(dialog);
     if (confirmed)
         font = dialog.currentFont();
     return confirmed;
@@ -26,5 +18,5 @@ bool ChooseFont(QWidget* parent, QFont& font)
 
 void SetFontDialogHook(FontDialogHook hook)
 {
-    Hook() = std::move(hook);
+    TDialogHook<QFontDialog>::Set(std::move(hook));
 }

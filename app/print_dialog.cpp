@@ -1,19 +1,11 @@
 #include "print_dialog.h"
 
+#include "dialog_hook.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <climits>
-
-namespace {
-
-PrintDialogHook& Hook()
-{
-    static PrintDialogHook hook;
-    return hook;
-}
-
-} // namespace
 
 bool RunPrintDialog(QWidget* parent, QPrinter& printer)
 {
@@ -24,10 +16,10 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer)
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     dialog.setMinMax(1, INT_MAX);
-    return Hook() ? Hook()(dialog) : dialog.exec() == QDialog::Accepted;
+    return TDialogHook<QPrintDialog>::Run(dialog);
 }
 
 void SetPrintDialogHook(PrintDialogHook hook)
 {
-    Hook() = std::move(hook);
+    TDialogHook<QPrintDialog>::Set(std::move(hook));
 }
