@@ -31,6 +31,10 @@ namespace {
 
 const QString OldCalendarRangeMessage = QStringLiteral(
     "This implementation of the Old Calendar is only accurate from March 1, 1900 to February 28, 2084");
+const QString NewCalendarRangeMessage =
+    QStringLiteral("This implementation of the New Calendar is only accurate from January 1, %1 to December 31, %2")
+        .arg(TCalendarEngine::FirstCivilYear)
+        .arg(TCalendarEngine::LastCivilYear);
 const QColor PersonalizedPageColor(255, 255, 239);
 
 QFont ArialBold(int pixels)
@@ -177,10 +181,11 @@ void TDateBox::CalendarChange()
     FMainForm.ShowHintInStatusBar();
 }
 
-bool RefuseOldCalendarStep(QWidget* over, bool refused)
+bool RefuseCalendarStep(QWidget* over, bool oldCalendar, bool refused)
 {
     if (refused)
-        CenteredMessageBox(over, OldCalendarRangeMessage, QMessageBox::Ok, QMessageBox::Information);
+        CenteredMessageBox(over, oldCalendar ? OldCalendarRangeMessage : NewCalendarRangeMessage,
+                           QMessageBox::Ok, QMessageBox::Information);
     return refused;
 }
 
@@ -188,6 +193,12 @@ void TDateBox::MoveToCivilDate(const QDate& civil)
 {
     SetCivilDate(std::clamp(civil, QDate(FirstCivilYear, 1, 1), QDate(LastCivilYear, 12, 31)));
     Calendar->SetCalendarDate(OldMode() ? FOldDateShifted : FCivilDate);
+}
+
+void TDateBox::StepCivilDate(const QDate& civil)
+{
+    if (!RefuseCalendarStep(this, false, !IsAcceptedCivilDate(civil)))
+        MoveToCivilDate(civil);
 }
 
 void TDateBox::MoveToOldDate(const QDate& oldShifted)
@@ -208,37 +219,37 @@ void TDateBox::ShowCalendarMode()
     Calendar->SetCalendarDate(FOldDateShifted);
 }
 
-// The arrows step the stored old date in old-calendar mode, up to the ends of its range,
-// and the civil date otherwise; a day beyond the new month's end becomes its last day.
+// The arrows step the stored old date in old-calendar mode and the civil date otherwise,
+// up to the ends of the mode's range; a day beyond the new month's end becomes its last day.
 void TDateBox::DecMonthClick()
 {
     if (!OldMode())
-        return MoveToCivilDate(FCivilDate.addMonths(-1));
-    if (!RefuseOldCalendarStep(this, FOldYearShifted == 1916 && FOldMonth == 3))
+        return StepCivilDate(FCivilDate.addMonths(-1));
+    if (!RefuseCalendarStep(this, true, FOldYearShifted == 1916 && FOldMonth == 3))
         MoveToOldDate(FOldDateShifted.addMonths(-1));
 }
 
 void TDateBox::IncMonthClick()
 {
     if (!OldMode())
-        return MoveToCivilDate(FCivilDate.addMonths(1));
-    if (!RefuseOldCalendarStep(this, FOldYearShifted == 2100 && FOldMonth == 2))
+        return StepCivilDate(FCivilDate.addMonths(1));
+    if (!RefuseCalendarStep(this, true, FOldYearShifted == 2100 && FOldMonth == 2))
         MoveToOldDate(FOldDateShifted.addMonths(1));
 }
 
 void TDateBox::DecYearClick()
 {
     if (!OldMode())
-        return MoveToCivilDate(FCivilDate.addYears(-1));
-    if (!RefuseOldCalendarStep(this, FOldDateShifted < QDate(1917, 3, 1)))
+        return StepCivilDate(FCivilDate.addYears(-1));
+    if (!RefuseCalendarStep(this, true, FOldDateShifted < QDate(1917, 3, 1)))
         MoveToOldDate(FOldDateShifted.addYears(-1));
 }
 
 void TDateBox::IncYearClick()
 {
     if (!OldMode())
-        return MoveToCivilDate(FCivilDate.addYears(1));
-    if (!RefuseOldCalendarStep(this, FOldDateShifted >= QDate(2099, 3, 1)))
+        return StepCivilDate(FCivilDate.addYears(1));
+    if (!RefuseCalendarStep(this, true, FOldDateShifted >= QDate(2099, 3, 1)))
         MoveToOldDate(FOldDateShifted.addYears(1));
 }
 

@@ -19,8 +19,8 @@ class TRzPanel;
 class TSelvarionMainForm;
 struct TDayNameInput;
 
-// When `refused`, tells the user (centred over `over`) that the old calendar ends there.
-bool RefuseOldCalendarStep(QWidget* over, bool refused);
+// When `refused`, tells the user (centred over `over`) that the calendar in use ends there.
+bool RefuseCalendarStep(QWidget* over, bool oldCalendar, bool refused);
 
 class TDateBox : public QDialog, private TLiveControls, public TCalendarEngine {
     Q_OBJECT
@@ -76,6 +76,8 @@ public:
 private:
     bool OldMode() const;
     void MoveToOldDate(const QDate& oldShifted);
+    // An arrow's step of the civil date, refused past the years the engine accepts.
+    void StepCivilDate(const QDate& civil);
     void LoadLibraryPage(const TDayNameInput& day);
     // Whether the supplemental library holds the icon after `key`.
     bool FindSupplementalIcon(uint16_t key);

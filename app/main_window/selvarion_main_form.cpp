@@ -447,33 +447,37 @@ void TSelvarionMainForm::GoToCivilDate(QObject* sender, const QDate& civil)
 void TSelvarionMainForm::MPreviousDayClick()
 {
     const bool old = MOldCalendar->isChecked();
-    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted <= TCalendarEngine::FirstOldDateShifted))
+    const QDate civil = DateBox->FCivilDate.addDays(-1);
+    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted <= TCalendarEngine::FirstOldDateShifted : !TCalendarEngine::IsAcceptedCivilDate(civil)))
         return;
-    GoToCivilDate(MPreviousDay, DateBox->FCivilDate.addDays(-1));
+    GoToCivilDate(MPreviousDay, civil);
 }
 
 void TSelvarionMainForm::MNextDayClick()
 {
     const bool old = MOldCalendar->isChecked();
-    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted >= TCalendarEngine::LastOldDateShifted))
+    const QDate civil = DateBox->FCivilDate.addDays(1);
+    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted >= TCalendarEngine::LastOldDateShifted : !TCalendarEngine::IsAcceptedCivilDate(civil)))
         return;
-    GoToCivilDate(MNextDay, DateBox->FCivilDate.addDays(1));
+    GoToCivilDate(MNextDay, civil);
 }
 
 void TSelvarionMainForm::MPreviousYearClick()
 {
     const bool old = MOldCalendar->isChecked();
-    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted < QDate(1917, 3, 1)))
+    const QDate civil = DateBox->FCivilDate.addYears(-1);
+    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted < QDate(1917, 3, 1) : !TCalendarEngine::IsAcceptedCivilDate(civil)))
         return;
-    GoToCivilDate(MPreviousYear, DateBox->FCivilDate.addYears(-1));
+    GoToCivilDate(MPreviousYear, civil);
 }
 
 void TSelvarionMainForm::MNextYearClick()
 {
     const bool old = MOldCalendar->isChecked();
-    if (RefuseOldCalendarStep(this, old && DateBox->FOldDateShifted > QDate(2099, 2, 28)))
+    const QDate civil = DateBox->FCivilDate.addYears(1);
+    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted > QDate(2099, 2, 28) : !TCalendarEngine::IsAcceptedCivilDate(civil)))
         return;
-    GoToCivilDate(MNextYear, DateBox->FCivilDate.addYears(1));
+    GoToCivilDate(MNextYear, civil);
 }
 
 void TSelvarionMainForm::MTodayClick()

@@ -29,9 +29,13 @@ public:
     static constexpr QDate LastCivilDate = QDate::fromJulianDay(2482297);        // 2084-03-12
     static constexpr QDate FirstOldDateShifted = QDate::fromJulianDay(2420924);  // 1916-03-01
     static constexpr QDate LastOldDateShifted = QDate::fromJulianDay(2488128);   // 2100-02-28
-    // Civil years SetCivilDate accepts (the cycle reaches one year back and one ahead).
-    static constexpr int FirstCivilYear = 2;
-    static constexpr int LastCivilYear = 9998;
+    // Civil years SetCivilDate accepts: those in which Pascha falls between civil April 2
+    // and July 2, the calendars differing by 11 to 68 days. Earlier, Great Lent can reach
+    // the Meeting of the Lord (February 2) and a cycle's last weeks can fall in December;
+    // later, Great Lent can reach the eve of the Nativity of the Forerunner (June 23). The
+    // lectionary's rules give no readings for such days.
+    static constexpr int FirstCivilYear = 1700;
+    static constexpr int LastCivilYear = 9399;
 
     // ---- calendar state -------------------------------------------------------
     QDate FCivilDate;            // selected day, civil (new) calendar
@@ -55,9 +59,11 @@ public:
     uint16_t FOldDay = 0;
 
     // ---- date change ----------------------------------------------------------
+    // A valid date of the years FirstCivilYear..LastCivilYear.
+    static bool IsAcceptedCivilDate(const QDate& civil);
     // Full date change from the civil side: FCivilDate and its words, the old date,
-    // then RecomputeCycle. Returns false and changes nothing for an invalid date or a
-    // year outside FirstCivilYear..LastCivilYear.
+    // then RecomputeCycle. Returns false and changes nothing for a date that is not
+    // accepted.
     bool SetCivilDate(const QDate& civil);
     // Full date change from the old side (shifted form). Returns false and changes
     // nothing for a date outside FirstOldDateShifted..LastOldDateShifted.

@@ -26,9 +26,14 @@ TCalendarEngine::TCalendarEngine(const ILiveSettings& settings, rsrc::HMODULE st
 {
 }
 
+bool TCalendarEngine::IsAcceptedCivilDate(const QDate& civil)
+{
+    return civil.isValid() && civil.year() >= FirstCivilYear && civil.year() <= LastCivilYear;
+}
+
 bool TCalendarEngine::SetCivilDate(const QDate& civil)
 {
-    if (!civil.isValid() || civil.year() < FirstCivilYear || civil.year() > LastCivilYear)
+    if (!IsAcceptedCivilDate(civil))
         return false;
     FCivilDate = civil;
     FCivilYear = static_cast<uint16_t>(civil.year());

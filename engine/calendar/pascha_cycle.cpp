@@ -1,11 +1,16 @@
 // Pascha, Western Easter and the origins of the moveable cycle.
 #include "calendar_engine.h"
 
+#include <QCalendar>
+
+// The Julian computus gives Pascha as a date of the Julian calendar, d + e days after
+// Julian March 22; converting that date to the civil calendar adds the difference of
+// the two calendars in its century (13 days from 1900 to 2099, 14 from 2100).
 QDate TCalendarEngine::PaschaOfYear(int year)
 {
-    const int d = (19 * (year % 19) + 16) % 30;
-    const int e = (2 * (year % 4) + 4 * (year % 7) + 6 * d) % 7;
-    return QDate(year, 4, 3).addDays(d + e);
+    const int d = (19 * (year % 19) + 15) % 30;
+    const int e = (2 * (year % 4) + 4 * (year % 7) + 6 * d + 6) % 7;
+    return QDate(year, 3, 22, QCalendar(QCalendar::System::Julian)).addDays(d + e);
 }
 
 QDate TCalendarEngine::WesternEasterOfYear(int year)

@@ -245,28 +245,38 @@ TEST_F(DateBoxTest, NewCalendarArrowsClampTheDayToTheMonth)
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
-TEST_F(DateBoxTest, NewCalendarStepsStayInsideTheYearsTheEngineHandles)
+TEST_F(DateBoxTest, NewCalendarStepsStopAtTheYearsTheEngineAccepts)
 {
     CreateWindows(false);
-    const QDate last(TCalendarEngine::LastCivilYear, 12, 31);
-    const QDate first(TCalendarEngine::FirstCivilYear, 1, 1);
+    const QString newRange = QStringLiteral(
+        "This implementation of the New Calendar is only accurate from January 1, 1700 to December 31, 9399");
+    const QDate last(9399, 12, 31);
+    const QDate first(1700, 1, 1);
     env.ShowDate(last);
     env.main->MNextDayClick();
-    EXPECT_EQ(Box().FCivilDate, last);
     Box().IncYearClick();
     Box().IncMonthClick();
-    EXPECT_EQ(Box().FCivilDate, last);
     env.main->MNextYearClick();
+    EXPECT_EQ(env.messages, QStringList(4, newRange));
     EXPECT_EQ(Box().Calendar->CalendarDate(), last);
+    env.ShowDate(QDate(9399, 1, 31));
+    Box().IncMonthClick();
+    EXPECT_EQ(Box().FCivilDate, QDate(9399, 2, 28));
     env.ShowDate(first);
     env.main->MPreviousDayClick();
     Box().DecMonthClick();
     Box().DecYearClick();
+    env.main->MPreviousYearClick();
+    EXPECT_EQ(env.messages.size(), 8);
     EXPECT_EQ(Box().FCivilDate, first);
-    EXPECT_FALSE(env.main->DateBar->Caption().isEmpty());
-    // The grid set past the range shows the nearest day the engine handles.
+    env.ShowDate(QDate(1700, 12, 31));
+    Box().DecYearClick();
+    EXPECT_EQ(Box().FCivilDate, QDate(1700, 12, 31));
+    EXPECT_EQ(env.messages.size(), 9);
+    // The grid set past the range shows the nearest day the engine accepts.
     env.ShowDate(QDate(1, 6, 1));
     EXPECT_EQ(Box().FCivilDate, first);
+    EXPECT_FALSE(env.main->DateBar->Caption().isEmpty());
 }
 
 TEST_F(DateBoxTest, MainWindowDayAndYearCommands)
