@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only those that are missing.
+# Installs the Debian packages the project needs, only those that are missing; then, when
+# given make targets ("run", "test"), builds them. It needs nothing but a minimal Debian 12
+# (bash, apt, coreutils), as root or as a user who may use sudo.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 packages=(
-  build-essential cmake pkg-config binutils
+  build-essential make cmake pkg-config binutils
   qt6-base-dev qt6-qpa-plugins
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -16,7 +19,13 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
+  sudo=
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run this as root, or install sudo: it installs Debian packages." >&2; exit 1; }
+    sudo=sudo
+  fi
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+(($#)) && exec make "$@"
+exit 0
