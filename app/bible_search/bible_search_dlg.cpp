@@ -249,14 +249,14 @@ void TBibleSearchDlg::showEvent(QShowEvent* event)
         FormShow();
 }
 
-void TBibleSearchDlg::closeEvent(QCloseEvent* event)
+void TBibleSearchDlg::reject()
 {
     if (FSearchActive && !FInSearchMode) {
         MapBibleFile(FNewTReadingsFile);
         FSearchActive = false;
         FMappedTestament = 1;
     }
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void TBibleSearchDlg::EndOfChapterClick()

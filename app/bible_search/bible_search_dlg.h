@@ -49,7 +49,6 @@ public:
     QPushButton* EndSearchButton;
     QLabel* ShowVersesLabel;
 
-    bool FAskSaveFirst = false;
     bool FInSearchMode = false;
 
     // A new search starts unless a found passage is shown.
@@ -59,7 +58,8 @@ public:
     void SearchGroupClick();
     // The chapter:verse summary of the selected book; sizes the dialog for it.
     void NewTChange(QComboBox* sender);
-    // Checks the entries and shows the passage in the main window.
+    // Checks the entries and shows the passage in the main window, once a changed page was
+    // offered for saving.
     void FindButtonClick();
     // Leaves Bible search mode and closes the dialog.
     void EndSearchButtonClick();
@@ -84,7 +84,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Closing (Cancel, the title bar or Esc) ends a search that showed nothing.
+    void reject() override;
 
 private:
     QComboBox* SelectedBookList() const;
@@ -92,6 +93,8 @@ private:
     // The checks of the entries; false after the message was shown.
     bool CheckEntries(bool ownFormat);
     int LastVerseOf(bool ownFormat, int chapter);
+    // The passage the entries ask for; empty after a message said what is wrong.
+    std::string FindPassage();
     void EnterSearchMode();
     void ShowPassage(const std::string& text);
 

@@ -70,6 +70,18 @@ void ShowDayButtons(TSelvarionMainForm& form, bool show)
                 item->setVisible(show);
 }
 
+// What search mode switches off: the commands that would move the date, switch page or
+// calendar, rebuild the page or save to the day's file. The Options menu is hidden, but its
+// items' keys would still work.
+std::vector<QAction*> SearchModeDisabledCommands(const TSelvarionMainForm& form)
+{
+    std::vector<QAction*> commands = DateCommands(form);
+    commands.insert(commands.end(), {form.MSave, form.MDeleteFile, form.MOldCalendar, form.MNewCalendar,
+                                     form.MTroparionKontakion, form.MDailyBibleReadings,
+                                     form.MLivesSaints, form.MPreferences, form.MShowVerseNumbers});
+    return commands;
+}
+
 } // namespace
 
 int TBibleSearchDlg::LastVerseOf(bool ownFormat, int chapter)
@@ -183,15 +195,20 @@ bool TBibleSearchDlg::CheckEntries(bool ownFormat)
 
 void TBibleSearchDlg::FindButtonClick()
 {
-    if (FAskSaveFirst) {
-        // A cancelled save question ends the Find; the question comes again next time.
-        if (!FMainForm.CheckSaveChanges(FindButton))
-            return;
-        FAskSaveFirst = false;
-    }
-    TWaitCursor wait;
+    const std::string passage = FindPassage();
+    // The page on screen is replaced only now that there is a passage to show, and only once
+    // a changed page was offered for saving.
+    if (passage.empty() || !FMainForm.CheckSaveChanges(FindButton))
+        return;
     TUpdateLock lock(&FMainForm);
+    if (!FInSearchMode)
+        EnterSearchMode();
+    ShowPassage(passage);
+}
 
+std::string TBibleSearchDlg::FindPassage()
+{
+    TWaitCursor wait;
     const int part = SearchGroupItemIndex();
     const std::string& file = part == 0 ? FOldTSearchFile : part == 2 ? FApocSearchFile : FNewTSearchFile;
     const bool programFolder = QFileInfo(QString::fromStdString(file)).suffix() == QStringLiteral("dat");
@@ -199,11 +216,11 @@ void TBibleSearchDlg::FindButtonClick()
     if (!QFileInfo(QString::fromStdString(path)).isFile()) {
         CenteredMessageBox(this, MissingFileMessage(file, programFolder), QMessageBox::Ok,
                            QMessageBox::Critical);
-        return;
+        return {};
     }
     const char* const builtIn[] = {BuiltInOldTFile, BuiltInNewTFile, BuiltInApocFile};
     if (!CheckEntries(file == builtIn[part]))
-        return;
+        return {};
 
     QComboBox* list = SelectedBookList();
     const std::string passage = GetPassageWithReference(
@@ -213,15 +230,13 @@ void TBibleSearchDlg::FindButtonClick()
     if (passage.empty()) {
         ShowInfo(QStringLiteral("An error occurred while searching. The search parameters may have been "
                                 "set incorrectly. Please re-enter your search parameters and try again."));
-        return;
+        return {};
     }
     if (passage.find("Error:") != std::string::npos) {
         ShowInfo(QString::fromStdString(passage.substr(std::min<size_t>(6, passage.size()))));
-        return;
+        return {};
     }
-    if (!FInSearchMode)
-        EnterSearchMode();
-    ShowPassage(passage);
+    return passage;
 }
 
 void TBibleSearchDlg::EnterSearchMode()
@@ -243,8 +258,7 @@ void TBibleSearchDlg::EnterSearchMode()
     FSavedTitleCaption = form.InfoBar->Caption();
     form.InfoBar->SetCaption(QStringLiteral("Bible Search"));
     form.InfoBar->SetBevelSides(form.InfoBar->BevelSides() | sdTop);
-    for (QAction* item : {form.MSelectDate, form.MPreviousYear, form.MPreviousDay, form.MToday,
-                          form.MNextDay, form.MNextYear, form.MSave, form.MDeleteFile})
+    for (QAction* item : SearchModeDisabledCommands(form))
         item->setEnabled(false);
     form.MEndBibleSearch->setEnabled(true);
     form.MEndBibleSearch->setVisible(true);
@@ -281,6 +295,8 @@ void TBibleSearchDlg::ShowPassage(const std::string& text)
     cursor.setBlockCharFormat(plain);
     cursor.insertText(QString::fromStdString(text), plain);
     edit->moveCursor(QTextCursor::Start);
+    // A shown passage starts with nothing to undo, like a loaded page.
+    edit->document()->clearUndoRedoStacks();
     edit->document()->setModified(false);
     FMainForm.MainRichEditSelectionChange();
     FMainForm.SetEditMargins();
@@ -292,6 +308,8 @@ void TBibleSearchDlg::EndSearchButtonClick()
         close();
         return;
     }
+    if (!FMainForm.CheckSaveChanges(EndSearchButton))
+        return;
     {
         TSelvarionMainForm& form = FMainForm;
         TUpdateLock lock(&form);
@@ -307,8 +325,7 @@ void TBibleSearchDlg::EndSearchButtonClick()
         form.DateBar->show();
         form.InfoBar->SetCaption(FSavedTitleCaption);
         form.InfoBar->SetBevelSides(form.InfoBar->BevelSides() & ~TSides(sdTop));
-        for (QAction* item : {form.MSelectDate, form.MPreviousYear, form.MPreviousDay, form.MToday,
-                              form.MNextDay, form.MNextYear, form.MSave, form.MDeleteFile})
+        for (QAction* item : SearchModeDisabledCommands(form))
             item->setEnabled(true);
         form.MEndBibleSearch->setEnabled(false);
         form.MEndBibleSearch->setVisible(false);

@@ -2,7 +2,6 @@
 // End Bible Search command.
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTextEdit>
 
 #include "bible_search_dlg.h"
 #include "selvarion_main_form.h"
@@ -10,9 +9,6 @@
 void ShowBibleSearchDialog(TSelvarionMainForm& mainForm)
 {
     TBibleSearchDlg& dialog = *mainForm.BibleSearchDlg;
-    // Only the day's own page is offered for saving; a changed passage never is.
-    if (mainForm.MainRichEdit->document()->isModified() && !dialog.FInSearchMode)
-        dialog.FAskSaveFirst = true;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QPoint place = dialog.pos();
     place.setX(std::max(0, place.x()));

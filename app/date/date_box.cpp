@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -159,7 +160,13 @@ bool TDateBox::OldMode() const
 
 void TDateBox::CalendarChange()
 {
-    FMainForm.CheckSaveChanges(Calendar);
+    if (!FMainForm.CheckSaveChanges(Calendar)) {
+        // The changed page stays, and with it the day it belongs to, also on the grid.
+        SetCivilDate(FShownCivilDate);
+        const QSignalBlocker quiet(Calendar);
+        Calendar->SetCalendarDate(OldMode() ? FOldDateShifted : FCivilDate);
+        return;
+    }
     TUpdateLock lock(&FMainForm);
     const QDate shown = Calendar->CalendarDate();
     if (OldMode()) {
@@ -173,6 +180,7 @@ void TDateBox::CalendarChange()
         FMainForm.StatusPanel0->clear();
         FMainForm.StatusPanel0->setFixedWidth(0);
     }
+    FShownCivilDate = FCivilDate;
     FMainForm.DateBar->SetCaption(QString::fromStdString(GetDateTitle()));
     FMainForm.InfoBar->SetCaption(QString::fromStdString(GetDayDescription()));
     Month->SetCaption(QString::fromStdString(GetMonthCaption()));
@@ -310,18 +318,17 @@ void TDateBox::ShowDayPage(bool withIcon)
 
     QPalette colours = edit->palette();
     const QString dateTitle = FMainForm.GetShortDateTitle();
+    // Show Verse Numbers renumbers only a readings page built from the Bible text.
+    FMainForm.MShowVerseNumbers->setEnabled(!personal && page == TDayPage::DailyBibleReadings);
     if (personal) {
         LoadRtf(*edit->document(), personalText);
         colours.setColor(QPalette::Base, PersonalizedPageColor);
         FMainForm.SetHint(ViewingText(page, true) + dateTitle);
-        if (page == TDayPage::DailyBibleReadings)
-            FMainForm.MShowVerseNumbers->setEnabled(false);
     } else {
         colours.setColor(QPalette::Base, FMainForm.palette().color(QPalette::Base));
         FMainForm.SetHint((fileExists ? QStringLiteral("Personalized file not loaded. ") : QString()) +
                           ViewingText(page, false) + dateTitle);
         if (page == TDayPage::DailyBibleReadings) {
-            FMainForm.MShowVerseNumbers->setEnabled(true);
             QFont font = edit->document()->defaultFont();
             font.setPointSize(12);
             edit->document()->setDefaultFont(font);
@@ -336,6 +343,7 @@ void TDateBox::ShowDayPage(bool withIcon)
         ShowDayIcon(shownIconKey, false, false);
     }
 
+    FMainForm.FPersonalFileShown = personal;
     FMainForm.MDeleteFile->setVisible(personal);
     FMainForm.MDeleteFile->setEnabled(personal);
     FMainForm.N3->setVisible(personal);

@@ -86,6 +86,8 @@ private:
     TRzPanel* AddArrow(const char* name, const QString& caption, int left, int width);
     TRzPanel* AddCaption(const char* name, int left, int width);
 
+    // The day of the page on screen, kept while a date change is refused.
+    QDate FShownCivilDate;
     TSelvarionMainForm& FMainForm;
     TOptionsDialog& FOptions;
     TBibleSearchDlg& FBibleSearch;

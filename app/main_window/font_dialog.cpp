@@ -1,19 +1,73 @@
 #include "font_dialog.h"
 
 #include "dialog_hook.h"
+#include "standard_colors.h"
 
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFontDialog>
+#include <QLabel>
 
-bool ChooseFont(QWidget* parent, QFont& font)
+namespace {
+
+// The colour choice goes beside the dialog's effects (strike-out and underline).
+QComboBox* AddColorBox(QFontDialog& dialog, const QColor& color)
 {
-    QFontDialog dialog(font, parent);
+    auto* box = new QComboBox;
+    box->setObjectName(QStringLiteral("FontColor"));
+    AddStandardColors(*box);
+    box->setCurrentIndex(box->findData(color));
+    const QList<QCheckBox*> effects = dialog.findChildren<QCheckBox*>();
+    QWidget* group = effects.isEmpty() ? nullptr : effects.first()->parentWidget();
+    auto* row = group ? qobject_cast<QBoxLayout*>(group->layout()) : nullptr;
+    if (!row)
+        row = qobject_cast<QBoxLayout*>(dialog.layout());
+    auto* label = new QLabel(QStringLiteral("Color:"));
+    label->setBuddy(box);
+    if (row) {
+        row->addWidget(label);
+        row->addWidget(box);
+    } else {
+        label->setParent(&dialog);
+        box->setParent(&dialog);
+    }
+    return box;
+}
+
+} // namespace
+
+QTextCharFormat ChooseFontChanges(QWidget* parent, const QFont& font, const QColor& color)
+{
+    QFontDialog dialog(parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPixelSize(17);
     dialog.setFont(dialogFont);
-    const bool confirmed = TDialogHook<QFontDialog>::Run(dialog);
-    if (confirmed)
-        font = dialog.currentFont();
-    return confirmed;
+    dialog.setCurrentFont(font);
+    QComboBox* colors = AddColorBox(dialog, color);
+    // What the dialog shows before the user acts: only what differs from it was chosen.
+    const QFont before = dialog.currentFont();
+    const int colorBefore = colors->currentIndex();
+    if (!TDialogHook<QFontDialog>::Run(dialog))
+        return {};
+    const QFont after = dialog.currentFont();
+    QTextCharFormat change;
+    if (after.family() != before.family())
+        change.setFontFamilies(QStringList{after.family()});
+    if (after.pointSizeF() != before.pointSizeF())
+        change.setFontPointSize(after.pointSizeF());
+    if (after.weight() != before.weight())
+        change.setFontWeight(after.weight());
+    if (after.italic() != before.italic())
+        change.setFontItalic(after.italic());
+    if (after.underline() != before.underline())
+        change.setFontUnderline(after.underline());
+    if (after.strikeOut() != before.strikeOut())
+        change.setFontStrikeOut(after.strikeOut());
+    if (colors->currentIndex() != colorBefore && colors->currentIndex() >= 0)
+        change.setForeground(colors->currentData().value<QColor>());
+    return change;
 }
 
 void SetFontDialogHook(FontDialogHook hook)

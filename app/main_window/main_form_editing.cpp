@@ -5,12 +5,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
-#include <QPixmap>
 #include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -23,21 +22,10 @@
 #include <functional>
 
 #include "font_dialog.h"
+#include "standard_colors.h"
 #include "selvarion_main_form.h"
 
 namespace {
-
-struct TNamedColor {
-    const char* name;
-    QRgb rgb;
-};
-
-// The colour box's colours with their display names.
-constexpr TNamedColor StandardColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000}, {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},    {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF}, {"White", 0xFFFFFF}};
 
 constexpr int FontSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
@@ -280,12 +268,7 @@ void TSelvarionMainForm::CreateEditCommands()
     ETBFontColor = new QComboBox(EditToolBar);
     ETBFontColor->setObjectName(QStringLiteral("ETBFontColor"));
     ETBFontColor->setFixedWidth(112);
-    for (const TNamedColor& c : StandardColors) {
-        QPixmap swatch(12, 12);
-        swatch.fill(QColor(c.rgb));
-        QPainter(&swatch).drawRect(0, 0, 11, 11);
-        ETBFontColor->addItem(QIcon(swatch), QLatin1String(c.name), QColor(c.rgb));
-    }
+    AddStandardColors(*ETBFontColor);
     SetControlHint(ETBFontColor, QStringLiteral("Font Color"), QStringLiteral("Changes the color of the selection"));
     ETBFontColor->installEventFilter(hintOnEntry);
     EditToolBar->addWidget(ETBFontColor);
@@ -631,13 +614,14 @@ void TSelvarionMainForm::ETBFontColorChange()
 
 void TSelvarionMainForm::MFontClick()
 {
-    QFont font = SelectionFont(*MainRichEdit);
-    font.setPointSize(PointSizeOf(font, *MainRichEdit));
-    if (ChooseFont(this, font)) {
-        QTextCharFormat change;
-        change.setFont(font);
+    // The dialog starts at the font the selection is drawn with (a family the page names may
+    // be drawn with its installed stand-in); only what the user changes there is applied.
+    QFont shown = SelectionFont(*MainRichEdit);
+    shown.setFamily(QFontInfo(shown).family());
+    shown.setPointSize(PointSizeOf(shown, *MainRichEdit));
+    const QTextCharFormat change = ChooseFontChanges(this, shown, SelectionColor(*MainRichEdit));
+    if (!change.isEmpty())
         MainRichEdit->mergeCurrentCharFormat(change);
-    }
     MainRichEditSelectionChange();
 }
 

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRadioButton>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QTextDocument>
@@ -11,7 +10,6 @@
 
 #include "bible_search_dlg.h"
 #include "date_box.h"
-#include "options_dialog.h"
 #include "rtf.h"
 #include "save_dialog.h"
 #include "selvarion_main_form.h"
@@ -19,15 +17,15 @@
 
 namespace {
 
-// What saving to the personalized file does, by whether the file exists and whether
-// personalized files are loaded.
+// What saving to the personalized file does, by whether the file exists and whether the
+// shown page was read from it: only such a page updates the file, any other replaces it.
 enum class TSaveKind { Create, Update, Replace };
 
-TSaveKind SaveKindOf(bool fileExists, bool loadPersonalized)
+TSaveKind SaveKindOf(bool fileExists, bool pageReadFromFile)
 {
     if (!fileExists)
         return TSaveKind::Create;
-    return loadPersonalized ? TSaveKind::Update : TSaveKind::Replace;
+    return pageReadFromFile ? TSaveKind::Update : TSaveKind::Replace;
 }
 
 QString SaveQuestion(TSaveKind kind)
@@ -73,10 +71,21 @@ bool TSelvarionMainForm::CheckSaveChanges(QObject* sender)
 {
     if (!MainRichEdit->document()->isModified())
         return true;
-    // A shown Bible passage is not the day's page: only a page changed before the search
-    // began is offered for saving.
-    if (BibleSearchDlg && BibleSearchDlg->FInSearchMode && !BibleSearchDlg->FAskSaveFirst)
+    if (BibleSearchDlg && BibleSearchDlg->FInSearchMode) {
+        // A shown Bible passage is no day's page: it can only be kept as a copy. Printing
+        // leaves it on screen.
+        if (sender == MPrint)
+            return true;
+        const auto answer = ShowMessageCentered(
+            QStringLiteral("Text has changed. Save a copy of the active document to a disk file?"),
+            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::Yes)
+            return MSaveAsClick();
+        if (answer != QMessageBox::No)
+            return false;
+        MainRichEdit->document()->setModified(false);
         return true;
+    }
     FSavePrompt = true;
     const auto clearPrompt = qScopeGuard([this] { FSavePrompt = false; });
     return MSaveClick(sender);
@@ -85,9 +94,8 @@ bool TSelvarionMainForm::CheckSaveChanges(QObject* sender)
 bool TSelvarionMainForm::MSaveClick(QObject* sender)
 {
     QTextDocument& page = *MainRichEdit->document();
-    const bool loadPersonalized = OptionsDialog->LoadPersonalized->isChecked();
     const bool fileExists = QFileInfo::exists(FPersonalFileName);
-    const TSaveKind kind = SaveKindOf(fileExists, loadPersonalized);
+    const TSaveKind kind = SaveKindOf(fileExists, FPersonalFileShown);
     const QString path = FPersonalFileName;
 
     if (FSavePrompt) {
@@ -107,7 +115,7 @@ bool TSelvarionMainForm::MSaveClick(QObject* sender)
         if (answer != QMessageBox::Yes)
             return false;
     } else {
-        if (loadPersonalized && fileExists && !page.isModified()) {
+        if (kind == TSaveKind::Update && !page.isModified()) {
             ShowMessageCentered(QStringLiteral("No changes have been made."), QMessageBox::Information,
                                 QMessageBox::Ok);
             return false;
@@ -139,11 +147,11 @@ bool TSelvarionMainForm::MSaveClick(QObject* sender)
     return true;
 }
 
-void TSelvarionMainForm::MSaveAsClick()
+bool TSelvarionMainForm::MSaveAsClick()
 {
     const QString fileName = RunSaveDialog(this, FSaveDialogDirectory);
     if (fileName.isEmpty())
-        return;
+        return false;
     const QFileInfo file(fileName);
     FSaveDialogDirectory = file.absolutePath();
     const QTextDocument& page = *MainRichEdit->document();
@@ -151,11 +159,12 @@ void TSelvarionMainForm::MSaveAsClick()
     const QString error = WriteWholeFile(fileName, richText ? SaveRtf(page) : page.toPlainText().toUtf8());
     if (!error.isEmpty()) {
         ShowMessageCentered(error, QMessageBox::Critical, QMessageBox::Ok);
-        return;
+        return false;
     }
     SetHint(QStringLiteral("Saved as ") + QDir::toNativeSeparators(fileName));
     MainRichEdit->document()->setModified(false);
     ShowHintInStatusBar();
+    return true;
 }
 
 void TSelvarionMainForm::MDeleteFileClick()

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -18,9 +17,12 @@
 #include <QToolButton>
 
 #include "app_folders.h"
+#include "bible_search_dlg.h"
 #include "date_box.h"
+#include "font_aliases.h"
 #include "message_box.h"
 #include "options_dialog.h"
+#include "page_edit.h"
 #include "rz_panel.h"
 #include "settings_store.h"
 #include "ui_guards.h"
@@ -64,6 +66,8 @@ TFindSaintTexts FindSaintTexts(TDayPage page)
 TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
     : FMyDocumentsDir(folders.documentsDir), FAppDataDir(folders.appDataDir)
 {
+    // The pages name Windows fonts; they are drawn with their installed stand-ins.
+    InstallFontAliases();
     setObjectName(QStringLiteral("SelvarionMainForm"));
     setWindowTitle(QStringLiteral("Selvarion - New Calendar"));
     QFont formFont(QStringLiteral("Arial"));
@@ -330,7 +334,7 @@ void TSelvarionMainForm::CreateClientArea()
     iconColumn->addWidget(BottomPanel);
     CreateShowNextIcon();
 
-    MainRichEdit = new QTextEdit(client);
+    MainRichEdit = new TPageEdit(client);
     MainRichEdit->setObjectName(QStringLiteral("MainRichEdit"));
     MainRichEdit->setFrameShape(QFrame::NoFrame);
     MainRichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -546,15 +550,21 @@ void TSelvarionMainForm::MOldCalendarClick(QObject* sender)
     ShowHintInStatusBar();
 }
 
+bool TSelvarionMainForm::ReadingsPageBuilt() const
+{
+    return CurrentPage() == TDayPage::DailyBibleReadings && !FPersonalFileShown &&
+           !(BibleSearchDlg && BibleSearchDlg->FInSearchMode);
+}
+
 void TSelvarionMainForm::MShowVerseNumbersClick()
 {
-    if (!CheckSaveChanges(MShowVerseNumbers))
+    // Only a built readings page has verse numbers to show or hide; it is built again.
+    if (!ReadingsPageBuilt() || !CheckSaveChanges(MShowVerseNumbers))
         return;
     OptionsDialog->ToggleShowVerseNumbers();
-    if (CurrentPage() == TDayPage::DailyBibleReadings && !QFileInfo::exists(FPersonalFileName)) {
-        TUpdateLock lock(this);
-        DateBox->ShowDayPage(false);
-    }
+    TUpdateLock lock(this);
+    DateBox->ShowDayPage(false);
+    MainRichEditSelectionChange();
 }
 
 void TSelvarionMainForm::MPreferencesClick()

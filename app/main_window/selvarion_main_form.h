@@ -42,6 +42,8 @@ public:
     bool FSavePrompt = false;
     bool FHelpKeyPressed = false;
     QString FPersonalFileName;
+    // The shown page was read from FPersonalFileName (not only named after it).
+    bool FPersonalFileShown = false;
     QString FMyDocumentsDir;
     QString FAppDataDir;        // ends with a separator
     QString FHelpFileName;
@@ -172,6 +174,10 @@ public:
     void SetFindSaintTexts(const QString& menuCaption, const QString& buttonCaption,
                            const QString& menuHint, const QString& buttonHint);
 
+    // The shown page is the Bible Readings page built from the Bible text (no personalized
+    // file, no Bible search).
+    bool ReadingsPageBuilt() const;
+
     // The shown day as "January 7", or in old-calendar mode "January 1/14" (old/civil day).
     QString GetShortDateTitle() const;
 
@@ -204,7 +210,8 @@ public:
     // Saves the page as the day's personalized file: the user's Save, or, with FSavePrompt
     // set, the question before a changed page is left. False when cancelled or not written.
     bool MSaveClick(QObject* sender);
-    void MSaveAsClick();
+    // False when the dialog was cancelled or the file not written.
+    bool MSaveAsClick();
     void MDeleteFileClick();
     // Find on the shown page, and the saint search; both take the search option bits.
     void MFindClick();

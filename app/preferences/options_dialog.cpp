@@ -143,8 +143,11 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
         CancelButtonClick();
         reject();
     });
-    connect(LoadPersonalized, &QRadioButton::clicked, this, &TOptionsDialog::LoadPersonalizedClick);
-    connect(LoadOriginal, &QRadioButton::clicked, this, &TOptionsDialog::LoadPersonalizedClick);
+    for (QRadioButton* choice : {LoadPersonalized, LoadOriginal}) {
+        connect(choice, &QRadioButton::pressed, this,
+                [this] { FLoadPersonalizedBeforeClick = LoadPersonalized->isChecked(); });
+        connect(choice, &QRadioButton::clicked, this, [this, choice] { LoadPersonalizedClick(choice); });
+    }
     connect(AppDataButton, &QPushButton::clicked, this, &TOptionsDialog::AppDataButtonClick);
 
     mainForm.OptionsDialog = this;
@@ -186,13 +189,16 @@ void TOptionsDialog::OKButtonClick()
     const TSnapshot& was = FSavedPreferences;
     if (now == was)
         return;
-    if (now.showHints != was.showHints)
-        FMainForm.SetHintsShown(!FMainForm.HintsShown());
     const bool iconsChanged = now.showIcons != was.showIcons;
     const bool numbersChanged = now.showVerseNumbers != was.showVerseNumbers;
     const bool lukanChanged = now.useLukanJump != was.useLukanJump;
-    if ((iconsChanged || numbersChanged) && !FMainForm.CheckSaveChanges(OKButton))
+    // The page is loaded again for the icons, and a built readings page for its verse
+    // numbers and Gospel cycle: only then may a changed page be kept first. A cancelled
+    // question leaves every change unapplied.
+    const bool readingsRebuilt = (numbersChanged || lukanChanged) && FMainForm.ReadingsPageBuilt();
+    if ((iconsChanged || readingsRebuilt) && !FMainForm.CheckSaveChanges(OKButton))
         return;
+    FMainForm.SetHintsShown(now.showHints);
     {
         TUpdateLock lock(&FMainForm);
         TDateBox& dateBox = *FMainForm.DateBox;
@@ -208,17 +214,16 @@ void TOptionsDialog::OKButtonClick()
             dateBox.ShowDayPage(now.showIcons);
             FMainForm.MainRichEditSelectionChange();
         } else if (numbersChanged || lukanChanged) {
-            if (FMainForm.CurrentPage() == TDayPage::DailyBibleReadings &&
-                !QFileInfo::exists(FMainForm.FPersonalFileName))
+            if (readingsRebuilt)
                 dateBox.ShowDayPage(false);
             FMainForm.MainRichEditSelectionChange();
         }
         const bool mainBarChanged = now.showMainToolbar != was.showMainToolbar;
         const bool editBarChanged = now.showEditToolbar != was.showEditToolbar;
         if (mainBarChanged)
-            FMainForm.MainToolBar->setVisible(!FMainForm.MainToolBar->isVisibleTo(&FMainForm));
+            FMainForm.MainToolBar->setVisible(now.showMainToolbar);
         if (editBarChanged)
-            FMainForm.EditToolBar->setVisible(!FMainForm.EditToolBar->isVisibleTo(&FMainForm));
+            FMainForm.EditToolBar->setVisible(now.showEditToolbar);
         if (mainBarChanged || editBarChanged) {
             if (FMainForm.BottomPanel->isVisible())
                 dateBox.FitShowNextIconButton();
@@ -265,10 +270,18 @@ void TOptionsDialog::keyPressEvent(QKeyEvent* e)
     QDialog::keyPressEvent(e);
 }
 
-void TOptionsDialog::LoadPersonalizedClick()
+void TOptionsDialog::LoadPersonalizedClick(QRadioButton* sender)
 {
-    if (QFileInfo::exists(FMainForm.FPersonalFileName))
-        FMainForm.DateBox->ShowDayPage(false);
+    // A personalized file of the shown page follows the choice at once, when the page is not
+    // yet what the choice asks for. A cancelled save question undoes the click.
+    if (!QFileInfo::exists(FMainForm.FPersonalFileName) ||
+        LoadPersonalized->isChecked() == FMainForm.FPersonalFileShown)
+        return;
+    if (!FMainForm.CheckSaveChanges(sender)) {
+        (FLoadPersonalizedBeforeClick ? LoadPersonalized : LoadOriginal)->setChecked(true);
+        return;
+    }
+    FMainForm.DateBox->ShowDayPage(false);
 }
 
 void TOptionsDialog::AppDataButtonClick()

@@ -97,7 +97,7 @@ public:
     // The main window's F11: flips ShowVerseNumbers and keeps the flip when Cancel is pressed.
     void ToggleShowVerseNumbers();
     // Either radio button: a shown personalized page follows the new choice at once.
-    void LoadPersonalizedClick();
+    void LoadPersonalizedClick(QRadioButton* sender);
     // Shows the user's data folder in a file browser.
     void AppDataButtonClick();
 
@@ -137,5 +137,7 @@ private:
     std::array<QString, 6> FSavedVersionNames;
     // Set while AskWithDontAskAgain builds its message.
     bool FAddDontAskBox = false;
+    // The choice of the loading radio buttons when one of them was last pressed.
+    bool FLoadPersonalizedBeforeClick = true;
     bool FDontAskTicked = false;
 };

@@ -12,6 +12,7 @@ class QTextDocument;
 bool LoadRtf(QTextDocument& document, const QByteArray& data);
 
 // The document as RTF that LoadRtf reads back with the same fonts, colours, bold, italic,
-// underline, strike-out, sizes, alignment, indents, paragraph spacing, page breaks and
-// bullets; non-ASCII as \uN.
+// underline, strike-out, superscript and subscript, highlight colours, sizes (pixel sizes as
+// points), alignment, indents, paragraph spacing, page breaks and bullets; non-ASCII as \uN.
+// A table's rows become paragraphs of their cells' text separated by tabs; images are left out.
 QByteArray SaveRtf(const QTextDocument& document);

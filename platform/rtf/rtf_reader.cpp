@@ -33,6 +33,8 @@ struct CharProps {
     int halfPoints = 0;   // 0: the document's default size
     bool bold = false, italic = false, underline = false, strike = false;
     int color = 0;        // colour-table index, 0: automatic
+    int highlight = 0;    // colour-table index, 0: none
+    QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
     bool operator==(const CharProps&) const = default;
 };
 
@@ -250,6 +252,10 @@ private:
         if (w == "f") { c.font = p; return; }
         if (w == "fs") { c.halfPoints = qBound(0, p, 3276); return; }
         if (w == "cf") { c.color = qMax(0, p); return; }
+        if (w == "highlight") { c.highlight = qMax(0, p); return; }
+        if (w == "super") { c.vertical = QTextCharFormat::AlignSuperScript; return; }
+        if (w == "sub") { c.vertical = QTextCharFormat::AlignSubScript; return; }
+        if (w == "nosupersub") { c.vertical = QTextCharFormat::AlignNormal; return; }
         // paragraph formats
         ParaProps& para = s.para;
         if (w == "pard") { para = ParaProps{}; return; }
@@ -389,6 +395,9 @@ private:
         f.setFontStrikeOut(c.strike);
         if (c.color > 0 && c.color < int(colors_.size()) && colors_[c.color].isValid())
             f.setForeground(colors_[c.color]);
+        if (c.highlight > 0 && c.highlight < int(colors_.size()) && colors_[c.highlight].isValid())
+            f.setBackground(colors_[c.highlight]);
+        if (c.vertical != QTextCharFormat::AlignNormal) f.setVerticalAlignment(c.vertical);
         return f;
     }
 

@@ -4,6 +4,10 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,7 +30,7 @@ QByteArray EscapeText(const QString& text) {
             out += "\\line ";
         } else if (u >= 0x20 && u < 0x80) {
             out += char(u);
-        } else if (u >= 0x80) {
+        } else if (u >= 0x80 && u != QChar::ObjectReplacementCharacter) {   // images are not kept
             out += "\\u" + QByteArray::number(static_cast<int16_t>(u)) + '?';
         }
     }
@@ -40,12 +44,25 @@ public:
     }
 
     QByteArray Run() {
-        QByteArray body;
+        // Paragraphs, each with whether a page break comes before it. A table's rows become
+        // paragraphs of their cells' text, the cells separated by tabs.
+        std::vector<std::pair<QByteArray, bool>> paragraphs;
+        const QTextTable* lastTable = nullptr;
         for (QTextBlock block = doc_.begin(); block.isValid(); block = block.next()) {
-            body += Paragraph(block);
-            const QTextBlock next = block.next();
-            const bool pageBreak = next.isValid() &&
-                (next.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+            const auto* table = qobject_cast<const QTextTable*>(doc_.frameAt(block.position()));
+            if (!table) {
+                const bool pageBreak = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+                paragraphs.emplace_back(Paragraph(block), pageBreak);
+            } else if (table != lastTable) {
+                for (int row = 0; row < table->rows(); ++row)
+                    paragraphs.emplace_back(TableRow(*table, row), false);
+            }
+            lastTable = table;
+        }
+        QByteArray body;
+        for (size_t i = 0; i < paragraphs.size(); ++i) {
+            body += paragraphs[i].first;
+            const bool pageBreak = i + 1 < paragraphs.size() && paragraphs[i + 1].second;
             body += pageBreak ? "\\page\n" : "\\par\n";
         }
         QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
@@ -81,9 +98,35 @@ private:
                                   style == QTextListFormat::ListUpperRoman;
             out += numbered ? "{\\*\\pn\\pnlvlbody\\pndec}" : "{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}";
         }
+        out += Runs(block);
+        return out;
+    }
+
+    QByteArray Runs(const QTextBlock& block) {
+        QByteArray out;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.isValid()) out += Run(fragment.charFormat(), fragment.text());
+        }
+        return out;
+    }
+
+    // One row of a table as a paragraph: its cells' paragraphs, broken into lines, with a
+    // tab between the cells; a cell that spans columns counts once.
+    QByteArray TableRow(const QTextTable& table, int row) {
+        QByteArray out = "\\pard";
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            if (cell.column() != column || cell.row() != row) continue;
+            if (column > 0) out += "\\tab ";
+            bool first = true;
+            for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                const QTextBlock block = it.currentBlock();
+                if (!block.isValid()) continue;
+                if (!first) out += "\\line ";
+                out += Runs(block);
+                first = false;
+            }
         }
         return out;
     }
@@ -93,11 +136,18 @@ private:
         const QStringList families = f.fontFamilies().toStringList();
         const QString family = families.isEmpty() ? QString() : families.first();
         if (!family.isEmpty()) out += "\\f" + QByteArray::number(Index(fonts_, family));
+        // Sizes in pixels are of the page's 96 pixels per inch.
         if (f.fontPointSize() > 0) out += "\\fs" + QByteArray::number(qRound(f.fontPointSize() * 2));
+        else if (f.intProperty(QTextFormat::FontPixelSize) > 0)
+            out += "\\fs" + QByteArray::number(qRound(f.intProperty(QTextFormat::FontPixelSize) * 1.5));
         if (f.fontWeight() > QFont::Medium) out += "\\b";
         if (f.fontItalic()) out += "\\i";
         if (f.fontUnderline()) out += "\\ul";
         if (f.fontStrikeOut()) out += "\\strike";
+        if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) out += "\\super";
+        else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) out += "\\sub";
+        if (f.hasProperty(QTextFormat::BackgroundBrush) && f.background().style() != Qt::NoBrush)
+            out += "\\highlight" + QByteArray::number(Index(colors_, f.background().color()) + 1);
         if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
             out += "\\cf" + QByteArray::number(Index(colors_, f.foreground().color()) + 1);
         out += ' ';

@@ -1,11 +1,13 @@
 #pragma once
 // The program's long-lived windows for widget tests, each test with its own empty settings
-// store and data folder. Message boxes are answered with OK and recorded.
+// store and data folder. Message boxes are recorded and answered from `answers`, with OK
+// once it is empty.
 #include <QApplication>
 #include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <deque>
 #include <memory>
 #include <ostream>
 
@@ -39,7 +41,11 @@ public:
         qputenv("SELVARION_PROGRAM_DIR", SELV_PROGRAM_DIR);
         SetMessageBoxHook([this](QMessageBox& box) {
             messages << box.text();
-            return QMessageBox::Ok;
+            if (answers.empty())
+                return QMessageBox::Ok;
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
         });
     }
     ~TAppWindows()
@@ -79,6 +85,7 @@ public:
     QTemporaryDir data;
     TAppFolders folders;
     QStringList messages;
+    std::deque<QMessageBox::StandardButton> answers;
     std::unique_ptr<TSelvarionMainForm> main;
     std::unique_ptr<TBibleSearchDlg> bible;
     std::unique_ptr<TOptionsDialog> options;

@@ -9,7 +9,6 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-#include <deque>
 
 #include "app_windows.h"
 #include "rtf.h"
@@ -32,14 +31,6 @@ protected:
         env.SetOption(QStringLiteral("OldCalendar"), false);
         env.SetOption(QStringLiteral("LoadPersonalizedFiles"), loadPersonalized);
         env.Create();
-        SetMessageBoxHook([this](QMessageBox& box) {
-            env.messages << box.text();
-            if (answers.empty())
-                return QMessageBox::Ok;
-            const auto answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
         env.ShowDate(QDate(2024, 12, 25));
     }
     ~SavingTest() override { SetSaveDialogHook(nullptr); }
@@ -55,7 +46,7 @@ protected:
     bool PersonalShown() const { return env.main->MDeleteFile->isVisible(); }
 
     TAppWindows env;
-    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<QMessageBox::StandardButton>& answers = env.answers;
 };
 
 } // namespace
@@ -159,8 +150,11 @@ TEST_F(SavingTest, LeavingAChangedPageAsksFirst)
     answers = {QMessageBox::Cancel};
     EXPECT_FALSE(env.main->CheckSaveChanges(env.main->MToday));
     EXPECT_EQ(env.messages, QStringList{"Text has changed. Save changes/additions to personalized file?"});
+    // A page not read from the existing file would replace it.
     answers = {QMessageBox::Cancel};
     env.options->LoadOriginal->setChecked(true);
+    env.dateBox->ShowDayPage(false);
+    Type(QStringLiteral("Again. "));
     EXPECT_FALSE(env.main->CheckSaveChanges(env.main->MToday));
     EXPECT_EQ(env.messages.value(1), "Text has changed. Replace existing personalized file?");
 
