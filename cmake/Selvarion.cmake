@@ -40,13 +40,15 @@ function(_selv_add_check_program name folder)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${folder})
-  target_compile_definitions(${name} PRIVATE SELV_PROGRAM_DIR="${SELV_PROGRAM_DIR}" SELV_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_compile_definitions(${name} PRIVATE SELV_PROGRAM_DIR="${SELV_PROGRAM_DIR}" SELV_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    SELV_REPRO_DIR="${SELV_REPRO_DIR}")
 endfunction()
 
 # selv_add_gtest(<name> SOURCES <file>... LIBS <lib>...): one GoogleTest program, registered with CTest.
 function(selv_add_gtest name)
   _selv_add_check_program(${name} tests ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()

@@ -170,6 +170,7 @@ std::string TBibleReader::BuiltInMarker(bool apocrypha, int bookIndex, int chapt
 std::string TBibleReader::GetVerseRange(int bookIndex, int chapter, int& lastVerse) const {
     lastVerse = -1;
     uint32_t bookStart = 0, bookEnd = 0;
+    if (chapter < 0 || chapter > bibletext::MaxChapterOrVerse) return "Error";
     if (!FindBuiltInBook(bookIndex, bookStart, bookEnd)) return "Error";
     // The marker layout follows the dialog's testament choice here.
     const bool apoc = Controls.SearchGroupItemIndex() == 2;

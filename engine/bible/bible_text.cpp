@@ -25,7 +25,8 @@ std::optional<PassageNumbers> ParsePassageNumbers(const std::string& startChapte
                                                   const std::string& endVerse) {
     const auto sc = ParseInt(startChapter), sv = ParseInt(startVerse);
     const auto ec = ParseInt(endChapter), ev = ParseInt(endVerse);
-    if (!sc || !sv || !ec || !ev) return std::nullopt;
+    for (const auto& n : {sc, sv, ec, ev})
+        if (!n || *n < 0 || *n > MaxChapterOrVerse) return std::nullopt;
     return PassageNumbers{*sc, *sv, *ec, *ev};
 }
 

@@ -11,7 +11,10 @@ std::optional<int> ParseInt(const std::string& text);
 struct PassageNumbers {
     int startChapter, startVerse, endChapter, endVerse;
 };
-// The request's numbers, or nothing when any of them is not a number.
+// Chapter and verse numbers of both file formats have at most three digits.
+inline constexpr int MaxChapterOrVerse = 999;
+// The request's numbers, or nothing when any of them is not a number from 0 to MaxChapterOrVerse
+// (a larger number names no verse of either format, and stepping past it must not overflow).
 std::optional<PassageNumbers> ParsePassageNumbers(const std::string& startChapter,
                                                   const std::string& startVerse,
                                                   const std::string& endChapter,

@@ -195,11 +195,9 @@ std::string TBibleReader::UnboundSearchForVerses(int book, const std::string& st
     int c = sc, v = sv;
     uint32_t p = Find(lineKey(startChapter, startVerse), 0);
     if (!within(p)) {
-        // Step back to the nearest verse of the chapter that the file holds. Verse numbers
-        // have at most three digits, so a larger verse asked for steps back from 999
-        // instead of searching once for every number below it.
+        // Step back to the nearest verse of the chapter that the file holds.
         uint32_t found = NotFound;
-        int f = v <= 1 ? 0 : std::min(v, 1000) - 1;
+        int f = v <= 1 ? 0 : v - 1;
         while (f >= 1 && (found = Find(lineKey(std::to_string(c), std::to_string(f)), 0)) == NotFound) --f;
         if (found == NotFound) {
             Messages.ShowMessage("Error 001: In UnboundSearchForVerses. Unable to find the initial search string. Searched backwards to the first verse in the current chapter without finding any verse.");

@@ -4,11 +4,13 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
-// Larger pictures are taken for damaged headers rather than icons.
-constexpr JDIMENSION MaxSide = 16384;
+// No icon is larger; a larger size is taken for a damaged or hostile header, whose decoding
+// would only cost memory.
+constexpr JDIMENSION MaxSide = 4096;
 
 // libjpeg's default error handler ends the process; this one jumps back instead.
 struct TJpegError {
@@ -22,6 +24,14 @@ struct TJpegError {
 }
 
 void IgnoreMessage(j_common_ptr) {}
+
+// Data that ends early would decode to a picture filled out with grey: it is damaged, too.
+// Other warnings (stray bytes between markers and the like) leave a sound picture.
+void StopAtEarlyEnd(j_common_ptr info, int level)
+{
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+        JumpBack(info);
+}
 
 // Everything between setjmp and a jump lives outside this frame, so nothing is skipped
 // that would need destroying.
@@ -63,6 +73,7 @@ QImage DecodeJpeg(const QByteArray& bytes)
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = JumpBack;
     error.manager.output_message = IgnoreMessage;
+    error.manager.emit_message = StopAtEarlyEnd;
     QImage image;
     const bool decoded = DecodeInto(info, error, bytes, image);
     jpeg_destroy_decompress(&info);

@@ -4,5 +4,6 @@
 #include <QImage>
 
 // The picture as a 24-bit image, or a null image when the bytes are not a JPEG file that
-// libjpeg can read (empty, cut short, damaged, an unsupported colour space, too large).
+// libjpeg can read (empty, cut short, damaged, an unsupported colour space, more than 4096
+// pixels a side).
 QImage DecodeJpeg(const QByteArray& bytes);

@@ -1,6 +1,9 @@
 // The reader of the built-in marker files, on small hand-written files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "bible_test_support.h"
 
 namespace {
@@ -126,6 +129,22 @@ TEST_F(BuiltInReader, ApocryphaMarkersOfDifferentLengths) {
               "Chapter 0\r\n\r\n     The prologue.\r\n\r\nChapter 1\r\n\r\n     Word1 of wisdom.");
     EXPECT_EQ(Passage(2, "10", "4", "10", "5"), "     Verse 10.4 text. Verse 10.5 text.");
     EXPECT_EQ(Passage(10, "6", "3", "6", "3"), "     Verse 6.3 text.");
+}
+
+TEST_F(BuiltInReader, NumbersBeyondThreeDigitsAreRefusedBeforeStepping) {
+    // Apocrypha markers carry the numbers as written, so a hostile file can hold the largest one.
+    const auto dir = std::filesystem::temp_directory_path() / "selv_builtin_huge";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "Apoc.dat", std::ios::binary)
+        << "Book 00\nBook 01\nBook 02\nBook 03\nBook 04\nBook 05\nBook 06\nBook 07\nBook 08\n"
+           "Sir 1:2147483647 Hostile.\nSir 2147483647:1 Hostile.\nSir 2147483647:2\nBook 09\n";
+    c.programDir = dir.string() + "/";
+    c.apoc = "Ecclesiasticus";
+    Search(2);
+    EXPECT_EQ(Passage(8, "1", "2147483647", "1", "2147483647"), "");
+    EXPECT_EQ(Passage(8, "2147483647", "1", "2147483647", "1"), "");
+    EXPECT_EQ(Range(8, 2147483647), "Error");
+    std::filesystem::remove_all(dir);
 }
 
 TEST_F(BuiltInReader, ReferenceLineFollowsTheRangeShape) {

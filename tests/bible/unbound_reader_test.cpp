@@ -72,6 +72,20 @@ TEST_F(InstalledReader, KeyAtTheVeryEndOfTheMappedViewIsNotReadPastIt) {
     std::filesystem::remove_all(dir);
 }
 
+TEST_F(InstalledReader, NumbersBeyondThreeDigitsAreRefusedBeforeStepping) {
+    // A hostile file whose key holds the largest verse number would overflow the step to the next verse.
+    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_huge";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "huge.txt", std::ios::binary) << "40N\t1\t2147483647\tHostile.\n40N\t1\t5\tFive.\n";
+    c.appDataDir = dir.string() + "/";
+    Search(1, "huge.txt");
+    EXPECT_EQ(Verses(40, "1", "2147483647", "1", "2147483647"), "");
+    EXPECT_EQ(Verses(40, "1", "1000", "1", "1000"), "");
+    EXPECT_EQ(Verses(40, "1", "-1", "1", "5"), "");
+    EXPECT_EQ(Verses(40, "1", "5", "1", "5"), "     Five.");
+    std::filesystem::remove_all(dir);
+}
+
 TEST_F(InstalledReader, FirstAndLastChapterAcrossGaps) {
     Search(1);
     EXPECT_EQ(Chapters(40), std::make_pair(std::string("1"), std::string("10")));

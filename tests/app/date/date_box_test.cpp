@@ -124,9 +124,10 @@ TEST_F(DateBoxTest, PersonalizedPageIsShownTintedWithDeleteFile)
 TEST_F(DateBoxTest, DamagedPersonalizedFileLoadsAsFarAsItCan)
 {
     CreateWindows(false);
+    static const char damagedTail[] = "\0\xff\xfe{{{\\bin999999 ";
     WriteFile(env.DataDir() + "12-25.trp",
               QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\f0 Kept text\\par {\\b\\'e9 broken") +
-                  QByteArray("\0\xff\xfe{{{\\bin999999 ", 20));
+                  QByteArray(damagedTail, sizeof damagedTail - 1));
     env.ShowDate(QDate(2024, 12, 25));
     EXPECT_TRUE(Page().toPlainText().startsWith("Kept text"));
     EXPECT_EQ(PageColour(), QColor(255, 255, 239));

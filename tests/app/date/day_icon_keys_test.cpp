@@ -8,6 +8,7 @@
 #include "content_api.h"
 #include "day_icon_keys.h"
 #include "jpeg_image.h"
+#include "repro_files.h"
 
 namespace {
 
@@ -120,4 +121,27 @@ TEST(JpegImage, DecodesLibraryIconsAndRefusesDamagedBytes)
     QByteArray damaged = jpeg;
     damaged.replace(2, 200, QByteArray(200, '\xff'));   // markers destroyed
     EXPECT_TRUE(DecodeJpeg(damaged).isNull());
+    // Data that ends after the header would decode to a grey picture.
+    const qsizetype scan = jpeg.indexOf("\xff\xda");
+    ASSERT_GT(scan, 0);
+    EXPECT_TRUE(DecodeJpeg(jpeg.left(scan + 40)).isNull());
+    // A header claiming more than any icon could be is not decoded at all.
+    const qsizetype frame = jpeg.indexOf("\xff\xc0");
+    ASSERT_GT(frame, 0);
+    QByteArray huge = jpeg;
+    huge.replace(frame + 5, 4, QByteArray("\x13\x88\x13\x88", 4));   // 5000 x 5000
+    EXPECT_TRUE(DecodeJpeg(huge).isNull());
+    huge.replace(frame + 5, 4, QByteArray("\x10\x00\x10\x00", 4));   // 4096 x 4096 is still an icon
+    EXPECT_EQ(DecodeJpeg(huge).size(), QSize(4096, 4096));
+}
+
+TEST(JpegImage, SampleFilesOfDamagedPicturesGiveNoPicture)
+{
+    SELV_REPRO_FILE_OR_SKIP(cutShort, "jpeg-cut-short-700-bytes.jpg");
+    SELV_REPRO_FILE_OR_SKIP(hugeHeader, "jpeg-header-16384x16384-progressive.jpg");
+    for (const QString& path : {cutShort, hugeHeader}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(DecodeJpeg(file.readAll()).isNull()) << path.toStdString();
+    }
 }
