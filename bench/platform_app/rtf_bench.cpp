@@ -43,6 +43,31 @@ void BM_LoadLargeRtf(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLargeRtf)->Unit(benchmark::kMillisecond);
 
+// Hostile pages: a million nested groups, and a million empty paragraphs.
+void BM_LoadDeeplyNestedRtf(benchmark::State& state) {
+    const QByteArray rtf = "{\\rtf1 " + QByteArray(1000000, '{') + "text";
+    for (auto _ : state) {
+        QTextDocument doc;
+        LoadRtf(doc, rtf);
+        benchmark::DoNotOptimize(doc.characterCount());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
+}
+BENCHMARK(BM_LoadDeeplyNestedRtf)->Unit(benchmark::kMillisecond);
+
+void BM_LoadManyEmptyParagraphs(benchmark::State& state) {
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < 1000000; ++i) rtf += "\\par";
+    rtf += "}";
+    for (auto _ : state) {
+        QTextDocument doc;
+        LoadRtf(doc, rtf);
+        benchmark::DoNotOptimize(doc.blockCount());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
+}
+BENCHMARK(BM_LoadManyEmptyParagraphs)->Unit(benchmark::kMillisecond);
+
 void BM_SaveLargeRtf(benchmark::State& state) {
     QTextDocument doc;
     LoadRtf(doc, LargeDocument());

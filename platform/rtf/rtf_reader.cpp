@@ -15,6 +15,9 @@ namespace {
 
 // Twips (1/1440 inch) to document pixels at 96 per inch, and back in the writer.
 constexpr double kTwipsPerPixel = 15.0;
+// Groups nested deeper than this (no page comes near it) are read as part of the group at
+// this depth, so that hostile nesting costs no memory.
+constexpr size_t kMaxGroupDepth = 256;
 
 enum class Destination {
     Text,        // shown text
@@ -76,6 +79,8 @@ private:
     void Read() {
         doc_.clear();
         cursor_ = QTextCursor(&doc_);
+        // One edit for the whole load: the document lays nothing out while it grows.
+        cursor_.beginEditBlock();
         stack_.push_back(State{});
         while (pos_ < data_.size()) {
             const char c = data_[pos_];
@@ -83,12 +88,21 @@ private:
                 ++pos_;
                 unicodeSkip_ = 0;
                 FlushText();
+                if (stack_.size() >= kMaxGroupDepth) {
+                    ++excessDepth_;
+                    continue;
+                }
                 State inner = stack_.back();
                 inner.starred = false;
                 stack_.push_back(inner);
             } else if (c == '}') {
                 ++pos_;
                 unicodeSkip_ = 0;
+                if (excessDepth_ > 0) {
+                    FlushText();
+                    --excessDepth_;
+                    continue;
+                }
                 PopGroup();
                 if (stack_.size() == 1 && sawRtfGroup_) break;   // end of the document's group
             } else if (c == '\\') {
@@ -105,6 +119,7 @@ private:
         // Text after the last paragraph mark makes the last paragraph; the mark itself
         // opens no empty one.
         if (paragraphOpen_) EndParagraph(false);
+        cursor_.endEditBlock();
     }
 
     State& S() { return stack_.back(); }
@@ -377,11 +392,13 @@ private:
         pendingText_ += ch;
     }
 
+    // The paragraph's runs wait for its mark, which brings the paragraph's format: each
+    // paragraph is then inserted once, with its format.
     void FlushText() {
         if (pendingText_.isEmpty()) return;
-        OpenBlock();
-        cursor_.insertText(pendingText_, Format(pendingProps_));
+        runs_.push_back({pendingText_, Format(pendingProps_)});
         pendingText_.clear();
+        paragraphOpen_ = true;
     }
 
     QTextCharFormat Format(const CharProps& c) const {
@@ -401,19 +418,6 @@ private:
         return f;
     }
 
-    // The paragraph mark before this text inserts its block only now, so that the
-    // document's last mark leaves no empty paragraph behind.
-    void OpenBlock() {
-        if (pendingBlock_) {
-            QTextBlockFormat f;
-            if (pageBreakNext_) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            cursor_.insertBlock(f);
-            pendingBlock_ = false;
-            pageBreakNext_ = false;
-        }
-        paragraphOpen_ = true;
-    }
-
     void Paragraph(bool pageBreak) {
         if (S().dest != Destination::Text) return;
         FlushText();
@@ -421,16 +425,22 @@ private:
     }
 
     void EndParagraph(bool pageBreak) {
-        OpenBlock();
         const ParaProps& p = S().para;
-        QTextBlockFormat f = cursor_.blockFormat();
+        QTextBlockFormat f;
+        if (pageBreakNext_) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         f.setAlignment(p.alignment);
         f.setLeftMargin(qMax(0, p.left) / kTwipsPerPixel);
         f.setRightMargin(qMax(0, p.right) / kTwipsPerPixel);
         f.setTextIndent(p.first / kTwipsPerPixel);
         f.setTopMargin(qMax(0, p.before) / kTwipsPerPixel);
         f.setBottomMargin(qMax(0, p.after) / kTwipsPerPixel);
-        cursor_.setBlockFormat(f);
+        // The document's first paragraph is the block it starts with.
+        if (paragraphs_++ == 0)
+            cursor_.setBlockFormat(f);
+        else
+            cursor_.insertBlock(f);
+        for (const auto& [text, format] : runs_) cursor_.insertText(text, format);
+        runs_.clear();
         if (p.list == ListKind::None) {
             list_ = nullptr;
         } else {
@@ -446,7 +456,6 @@ private:
             }
         }
         paragraphOpen_ = false;
-        pendingBlock_ = true;
         pageBreakNext_ = pageBreak;
     }
 
@@ -473,10 +482,13 @@ private:
     int currentListId_ = -1, overrideListId_ = -1;
     bool listLevelSeen_ = false, listIsBullet_ = true;
 
+    size_t excessDepth_ = 0;   // groups open beyond kMaxGroupDepth
+
     QString pendingText_;
     CharProps pendingProps_;
-    bool paragraphOpen_ = false;   // text went into the current block
-    bool pendingBlock_ = false;    // a paragraph mark waits for its next block
+    std::vector<std::pair<QString, QTextCharFormat>> runs_;   // the open paragraph's text
+    bool paragraphOpen_ = false;   // text went into the open paragraph
+    qsizetype paragraphs_ = 0;     // paragraphs inserted
     bool pageBreakNext_ = false;
     QTextList* list_ = nullptr;
     int listId_ = 0;

@@ -15,8 +15,9 @@ constexpr double kTwipsPerPixel = 15.0;
 
 int Twips(qreal pixels) { return qRound(pixels * kTwipsPerPixel); }
 
-// Text escaped for RTF: the three special characters, tabs and line breaks as words,
-// everything beyond ASCII as \uN with "?" for readers without Unicode.
+// Text escaped for RTF: the three special characters, tabs and line breaks as words, other
+// control characters as hex bytes, everything beyond ASCII as \uN with "?" for readers
+// without Unicode.
 QByteArray EscapeText(const QString& text) {
     QByteArray out;
     for (QChar ch : text) {
@@ -28,7 +29,9 @@ QByteArray EscapeText(const QString& text) {
             out += "\\tab ";
         } else if (u == QChar::LineSeparator || u == '\n') {
             out += "\\line ";
-        } else if (u >= 0x20 && u < 0x80) {
+        } else if (u < 0x20) {
+            out += "\\'" + QByteArray::number(u, 16).rightJustified(2, '0');
+        } else if (u < 0x80) {
             out += char(u);
         } else if (u >= 0x80 && u != QChar::ObjectReplacementCharacter) {   // images are not kept
             out += "\\u" + QByteArray::number(static_cast<int16_t>(u)) + '?';

@@ -295,6 +295,24 @@ TEST(RtfWriterTest, RoundTripKeepsTextAndFormatting) {
     EXPECT_EQ(SaveRtf(copy), saved);
 }
 
+TEST(RtfWriterTest, ControlCharactersSurviveSavingAndLoading) {
+    QString text = "a";
+    for (char16_t u = 0; u < 0x20; ++u)
+        if (u != '\t' && u != '\n' && u != '\r') text += QChar(u);   // those three are words or paragraphs
+    text += "b\x7f";
+    QTextDocument doc;
+    QTextCursor(&doc).insertText(text);
+    QTextDocument copy;
+    LoadRtf(copy, SaveRtf(doc));
+    EXPECT_EQ(copy.toPlainText(), text);
+}
+
+TEST(RtfReaderTest, DeepNestingKeepsTheTextAndReadsOn) {
+    // Groups past the depth bound belong to the group at the bound; their text is kept.
+    const QByteArray deep = QByteArray(100000, '{') + "deep" + QByteArray(100000, '}');
+    EXPECT_EQ(Text("{\\rtf1 a" + deep + " b{\\*\\unknown hidden} c}"), "adeep b c");
+}
+
 TEST(RtfWriterTest, DocumentBuiltInTheEditorRoundTrips) {
     QTextDocument doc;
     QTextCursor c(&doc);
