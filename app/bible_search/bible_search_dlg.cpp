@@ -150,9 +150,22 @@ TBibleSearchDlg::~TBibleSearchDlg()
 
 std::string TBibleSearchDlg::BuildBibleReadingsPage()
 {
+    // The page is read from the readings files also while a search is open, whose file
+    // is mapped again afterwards.
+    const bool searching = FSearchActive;
+    if (searching) {
+        FSearchActive = false;
+        MapBibleFile(FNewTReadingsFile);
+        FMappedTestament = 1;
+    }
     const TLiveControls settings(FMainForm, *FMainForm.OptionsDialog);
-    return ::BuildBibleReadingsPage(*FMainForm.DateBox, *this, settings, *this,
-                                    {ProgramDir(), AppDataDir()});
+    const std::string page = ::BuildBibleReadingsPage(*FMainForm.DateBox, *this, settings, *this,
+                                                      {ProgramDir(), AppDataDir()});
+    if (searching) {
+        FSearchActive = true;
+        SelectTestament();
+    }
+    return page;
 }
 
 int TBibleSearchDlg::SearchGroupItemIndex() const
@@ -257,6 +270,17 @@ void TBibleSearchDlg::reject()
         FMappedTestament = 1;
     }
     QDialog::reject();
+}
+
+void TBibleSearchDlg::RoleVersionsChanged()
+{
+    if (!FSearchActive) {
+        MapBibleFile(FNewTReadingsFile);
+        FMappedTestament = 1;
+        return;
+    }
+    SelectTestament();
+    NewTChange(SelectedBookList());
 }
 
 void TBibleSearchDlg::EndOfChapterClick()

@@ -63,10 +63,14 @@ public:
     void FindButtonClick();
     // Leaves Bible search mode and closes the dialog.
     void EndSearchButtonClick();
+    // The versions of the roles changed: the New Testament readings file is mapped again,
+    // or, while a search is open, the search file of its part, whose book list may be new.
+    void RoleVersionsChanged();
     // Dialog and label heights for a summary of `length` characters.
     static std::pair<int, int> SummarySizes(int length);
 
-    // The Bible Readings page of the day selected in the Select Date window.
+    // The Bible Readings page of the day selected in the Select Date window, read from the
+    // readings files also while a search is open.
     std::string BuildBibleReadingsPage();
 
     // What the reader reads of the dialog.

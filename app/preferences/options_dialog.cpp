@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +21,7 @@
 #include "selvarion_main_form.h"
 #include "settings_store.h"
 #include "ui_guards.h"
+#include "version_roles.h"
 
 namespace {
 
@@ -32,14 +32,6 @@ QCheckBox* AddCheckBox(QLayout* layout, const char* name, const QString& caption
     box->setChecked(true);
     layout->addWidget(box);
     return box;
-}
-
-QLabel* AddVersionLabel(QFormLayout* layout, const char* name, const QString& role)
-{
-    auto* label = new QLabel(BuiltInVersionName);
-    label->setObjectName(QLatin1String(name));
-    layout->addRow(role, label);
-    return label;
 }
 
 } // namespace
@@ -93,29 +85,7 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     prefsLayout->addStretch(1);
     PageControl->addTab(UserPrefs, QStringLiteral("Preferences"));
 
-    BibleVersions = new QWidget;
-    BibleVersions->setObjectName(QStringLiteral("BibleVersions"));
-    auto* versionsLayout = new QVBoxLayout(BibleVersions);
-    auto* readings = new QGroupBox(QStringLiteral("Bible Versions to be used for Bible Readings:"));
-    auto* readingsLayout = new QFormLayout(readings);
-    ActiveOT1 = AddVersionLabel(readingsLayout, "ActiveOT1", QStringLiteral("Old Testament:"));
-    ActiveNT1 = AddVersionLabel(readingsLayout, "ActiveNT1", QStringLiteral("New Testament:"));
-    ActiveApoc1 = AddVersionLabel(readingsLayout, "ActiveApoc1", QStringLiteral("Apocrypha:"));
-    auto* search = new QGroupBox(QStringLiteral("Bible Versions to be used for Bible Search:"));
-    auto* searchLayout = new QFormLayout(search);
-    ActiveOT2 = AddVersionLabel(searchLayout, "ActiveOT2", QStringLiteral("Old Testament:"));
-    ActiveNT2 = AddVersionLabel(searchLayout, "ActiveNT2", QStringLiteral("New Testament:"));
-    ActiveApoc2 = AddVersionLabel(searchLayout, "ActiveApoc2", QStringLiteral("Apocrypha:"));
-    versionsLayout->addWidget(readings);
-    versionsLayout->addWidget(search);
-    auto* change = new QGroupBox(QStringLiteral("Change Versions for Bible Readings or Bible Search:"));
-    auto* changeLayout = new QHBoxLayout(change);
-    ChangeVersionsButton = AddPageButton(changeLayout, "ChangeVersionsButton",
-                                         QStringLiteral("Change Active Versions"));
-    ApplyButton = AddPageButton(changeLayout, "ApplyButton", QStringLiteral("Apply Changes"));
-    versionsLayout->addWidget(change);
-    versionsLayout->addStretch(1);
-    PageControl->addTab(BibleVersions, QStringLiteral("Bible Versions"));
+    BuildBibleVersionsPage();
     BuildBibleFilesPage();
     BuildChangeVersionsPage();
     BuildInstallPage();
@@ -149,8 +119,11 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
         connect(choice, &QRadioButton::clicked, this, [this, choice] { LoadPersonalizedClick(choice); });
     }
     connect(AppDataButton, &QPushButton::clicked, this, &TOptionsDialog::AppDataButtonClick);
+    ConnectVersionPages();
 
     mainForm.OptionsDialog = this;
+    FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
+    ShowInstalledVersions();
     LoadPreferences(*this, mainForm, QStringLiteral("Options"), SettingsKey);
     TakeSnapshot();
     LoadDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
@@ -160,6 +133,7 @@ TOptionsDialog::~TOptionsDialog()
 {
     SaveDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
     SavePreferences(*this, FMainForm, QStringLiteral("Options"), SettingsKey);
+    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
     FMainForm.OptionsDialog = nullptr;
 }
 
@@ -185,6 +159,8 @@ void TOptionsDialog::TakeSnapshot()
 
 void TOptionsDialog::OKButtonClick()
 {
+    if (ApplyButton->isEnabled() && !ApplyButtonClick())
+        return;
     const TSnapshot now = CurrentPreferences();
     const TSnapshot& was = FSavedPreferences;
     if (now == was)
@@ -250,6 +226,16 @@ void TOptionsDialog::CancelButtonClick()
     const auto labels = VersionLabels();
     for (size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(FSavedVersionNames[i]);
+    for (QLabel* label : labels)
+        SetVersionColor(label, InForceColor);
+    for (QLabel* label : ActiveVersionLabels)
+        SetVersionColor(label, InForceColor);
+}
+
+void TOptionsDialog::reject()
+{
+    LeaveVersionPages();
+    QDialog::reject();
 }
 
 void TOptionsDialog::ToggleShowVerseNumbers()

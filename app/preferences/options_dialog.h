@@ -4,10 +4,14 @@
 // loaded when the dialog is created and saved when it is destroyed.
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <QMessageBox>
 
 #include <array>
+#include <optional>
+
+#include "installed_versions.h"
 
 class QCheckBox;
 class QFileDialog;
@@ -55,12 +59,15 @@ public:
     QPushButton* ApplyButton;
     // Bible Files page.
     QWidget* BibleFiles;
+    QLabel* TitleLabel;
+    QGroupBox* InstalledFiles;
+    QGroupBox* InstallUninstall;
     QPushButton* InstallButton;
     QPushButton* UninstallButton;
     QPushButton* EditButton;
     QPushButton* UninstallEditOKButton;
     QPushButton* UninstallEditCancelButton;
-    std::array<QLabel*, 12> FileLabels;
+    std::array<QLabel*, 12> FileLabels;              // slot 0 is the built-in version
     std::array<QRadioButton*, 12> FileRadioButtons;
     // The two pages without a tab.
     QWidget* ChangeVersionsPage;
@@ -69,12 +76,21 @@ public:
     QPushButton* ChangeVersionsOKButton;
     QPushButton* ChangeVersionsCancelButton;
     QWidget* InstallPage;
+    QGroupBox* InstallUnboundBible;
+    QLabel* SelectFileLabel;
     QLineEdit* FileEdit;
     QPushButton* FileBrowseButton;
+    QLabel* ScanFileLabel;
     QPushButton* ScanButton;
+    std::array<QLabel*, 8> InfoLabels;   // InfoLabel1 .. InfoLabel8
+    QLabel* NameLabel;
     QLineEdit* NameEdit;
+    QLabel* FinishedLabel;
+    QLabel* FinishedNameLabel;
     QPushButton* InstallOKButton;
     QPushButton* InstallCancelButton;
+    // Never shown: keeps the chosen path as shortened for FileEdit.
+    QLabel* HiddenLabel;
     // The folder browser opened by AppDataButton (kept for the life of the dialog).
     QFileDialog* AppDataBrowser = nullptr;
     QPushButton* OKButton;
@@ -87,6 +103,18 @@ public:
     bool FDontAskProceed = false;
     // Initial folder of the Bible file browser.
     QString FBrowseDirectory;
+
+    // The installed versions' display names, in slot order.
+    QStringList FInstalledVersions;
+    // The Bible Files page picks a version for role FVersionRole (0-5).
+    bool FChangeVersionMode = false;
+    size_t FVersionRole = 0;
+    // The Bible Files page, then the install page, give version FRenameIndex a new name.
+    bool FRenameMode = false;
+    int FRenameIndex = -1;
+    // The file chosen on the install page, and what its scan found (none before a scan).
+    QString FInstallFileName;
+    std::optional<TScanResult> FScan;
 
     // The six version-name labels in role order (readings OT, NT, Apocrypha, then search).
     std::array<QLabel*, 6> VersionLabels() const;
@@ -101,6 +129,30 @@ public:
     // Shows the user's data folder in a file browser.
     void AppDataButtonClick();
 
+    // The version roles: "Change Active Versions", a role's radio button (pick mode of the
+    // Bible Files page), the OK and Cancel of the change page, and "Apply Changes", which puts
+    // the chosen versions in force. Apply returns false when the user keeps an edited
+    // readings page by cancelling the save question; nothing is then applied.
+    void ChangeVersionsButtonClick();
+    void VersionRadioButtonClick(size_t role);
+    void ChangeVersionsOKButtonClick();
+    void ChangeVersionsCancelButtonClick();
+    bool ApplyButtonClick();
+    // The Bible Files page: a slot's radio button, and the page's OK and Cancel, which serve
+    // the pick of a role's version, uninstalling and renaming.
+    void FileRadioButtonClick();
+    void UninstallEditOKButtonClick();
+    void UninstallEditCancelButtonClick();
+    void UninstallButtonClick();
+    void EditButtonClick();
+    // The install page, which also takes a new version name.
+    void InstallButtonClick();
+    void FileBrowseButtonClick();
+    void ScanButtonClick();
+    void NameEditChange();
+    void InstallOKButtonClick();
+    void InstallCancelButtonClick();
+
     // A message box titled "Selvarion", centred on this dialog; returns the button pressed.
     QMessageBox::StandardButton ShowDialogMessage(const QString& msg, QMessageBox::Icon icon,
                                                   QMessageBox::StandardButtons buttons);
@@ -109,6 +161,10 @@ public:
     QMessageBox::StandardButton AskWithDontAskAgain(const QString& msg, QMessageBox::Icon icon,
                                                     QMessageBox::StandardButtons buttons,
                                                     bool& dontAskAgain);
+
+    // Closing the dialog from its title bar first leaves a page of the version commands
+    // as its Cancel does, so that the dialog always opens again with its tabs.
+    void reject() override;
 
 protected:
     // Esc works as the Cancel button (closing from the title bar reverts nothing); F1 tells
@@ -126,11 +182,40 @@ private:
     };
     TSnapshot CurrentPreferences() const;
     void TakeSnapshot();
-    // A disabled button of the Bible-version pages (their commands come later).
     static QPushButton* AddPageButton(QLayout* layout, const char* name, const QString& caption);
+    void BuildBibleVersionsPage();
     void BuildBibleFilesPage();
     void BuildChangeVersionsPage();
     void BuildInstallPage();
+    void ConnectVersionPages();
+
+    // While another page than the tabbed ones is worked through, the tabs are hidden and the
+    // dialog's OK and Cancel disabled.
+    void ShowTabs(bool shown);
+    // The slots of the Bible Files page from FInstalledVersions, and the three commands.
+    void ShowInstalledVersions();
+    // The Bible Files page's selection modes and its normal layout.
+    void SetSelectionLayout(const QString& title, const QString& filesCaption, const QString& commandsCaption);
+    void RestoreNormalLayout();
+    int SelectedSlot() const;
+    // The name typed on the install page, and why it cannot be taken (empty when it can).
+    QString TypedName() const;
+    QString NameProblem() const;
+    void LeaveInstallPage();
+    void ShowScanResult(const TScanResult& scan);
+    // The name edit with its check, empty, below the install page's file controls.
+    void ShowNameEntry();
+    void InstallChosenFile();
+    void RenameVersion();
+    void UninstallSelectedVersion();
+    void StartRename();
+    // Ends the pick of a role's version, taking the picked one or not.
+    void TakePickedVersion(bool taken);
+    // The readings versions changed: with `rebuild`, a generated readings page is built
+    // again (its save check has run before anything changed).
+    void RebuildReadingsPage(bool rebuild);
+    // Leaves a page of the version commands as its Cancel does.
+    void LeaveVersionPages();
 
     TSelvarionMainForm& FMainForm;
     TSnapshot FSavedPreferences{};

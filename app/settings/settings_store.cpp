@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -12,10 +11,12 @@
 #include <QWidget>
 
 #include "bible_search_dlg.h"
+#include "installed_versions.h"
 #include "options_dialog.h"
 #include "reg_ini_file.h"
 #include "rz_panel.h"
 #include "selvarion_main_form.h"
+#include "version_roles.h"
 
 namespace {
 
@@ -39,15 +40,6 @@ void WriteVersionRecord(TRegIniFile& registry)
     registry.WriteString(QString(), QStringLiteral("Version"), version);
     registry.WriteString(QString(), QStringLiteral("Release"), release);
     registry.WriteString(QString(), QStringLiteral("Build"), build);
-}
-
-template <size_t N>
-QStringList BookNames(const std::array<const char*, N>& books)
-{
-    QStringList names;
-    for (const char* book : books)
-        names << QString::fromUtf8(book);
-    return names;
 }
 
 } // namespace
@@ -235,8 +227,12 @@ void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QSt
     const QString browseDirectory =
         registry.ReadString(section, QStringLiteral("SelectFilenameDirectory"), form.FMyDocumentsDir);
     QString versionNames[6];
-    for (size_t i = 0; i < 6; ++i)
+    for (size_t i = 0; i < 6; ++i) {
+        // A version no record holds any more is read with the built-in files, and named so.
         versionNames[i] = registry.ReadString(section, VersionNameValues[i], BuiltInVersionName);
+        if (versionNames[i] != BuiltInVersionName && !InstalledFileExists(versionNames[i]))
+            versionNames[i] = BuiltInVersionName;
+    }
 
     dialog.ShowDialogs->setChecked(!(dialog.FDontAskSave || dialog.FDontAskProceed));
     dialog.ShowIcons->setChecked(showIcons);
@@ -276,31 +272,9 @@ void LoadBibleSearchSettings(TBibleSearchDlg& dialog, const QString& section, co
     const TRegIniFile registry(key);
     const bool headings = registry.ReadBool(section, QStringLiteral("IncludeChapterHeadings"), true);
     const bool numbers = registry.ReadBool(section, QStringLiteral("IncludeVerseNumbers"), true);
-    std::string* const files[6] = {&dialog.FOldTReadingsFile, &dialog.FNewTReadingsFile,
-                                   &dialog.FApocReadingsFile, &dialog.FOldTSearchFile,
-                                   &dialog.FNewTSearchFile,   &dialog.FApocSearchFile};
-    const char* const builtInFiles[3] = {BuiltInOldTFile, BuiltInNewTFile, BuiltInApocFile};
-    QComboBox* const bookLists[3] = {dialog.OldT, dialog.NewT, dialog.Apoc};
-    const QStringList defaultBooks[3] = {BookNames(BibleBookNamesOldT), BookNames(BibleBookNamesNewT),
-                                         BookNames(BuiltInApocBookNames)};
-    const QString bookValues[3] = {QStringLiteral("OldTBooks"), QStringLiteral("NewTBooks"),
-                                   QStringLiteral("ApocBooks")};
-    for (int role = 0; role < 6; ++role) {
-        const int part = role % 3;
-        const QString name = registry.ReadString(OptionsSection, VersionNameValues[role], BuiltInVersionName);
-        const QString builtIn = QLatin1String(builtInFiles[part]);
-        if (name == BuiltInVersionName) {
-            *files[role] = builtIn.toStdString();
-            continue;
-        }
-        const QString record = QStringLiteral("InstalledFiles\\") + name;
-        *files[role] = registry.ReadString(record, QStringLiteral("Filename"), builtIn).toStdString();
-        if (role >= 3) {
-            const QString books = registry.ReadString(record, bookValues[part], ToCommaText(defaultBooks[part]));
-            bookLists[part]->clear();
-            bookLists[part]->addItems(FromCommaText(books));
-        }
-    }
+    for (size_t role = 0; role < VersionRoles.size(); ++role)
+        SetRoleVersion(dialog, role,
+                       registry.ReadString(OptionsSection, VersionNameValues[role], BuiltInVersionName));
     dialog.ChapterHeadings->setChecked(headings);
     dialog.VerseNumbers->setChecked(numbers);
 }

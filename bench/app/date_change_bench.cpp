@@ -3,56 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QTemporaryDir>
+#include <QDate>
 
-#include <memory>
-
-#include "app_folders.h"
-#include "bible_search_dlg.h"
+#include "bench_windows.h"
 #include "custom_calendar.h"
-#include "date_box.h"
-#include "day_names.h"
-#include "message_box.h"
-#include "options_dialog.h"
-#include "reg_ini_file.h"
-#include "selvarion_main_form.h"
-#include "settings_store.h"
 
 namespace {
-
-struct TWindows {
-    TWindows()
-    {
-        qputenv("SELVARION_CONFIG_DIR", config.path().toUtf8());
-        qputenv("SELVARION_DATA_DIR", data.path().toUtf8());
-        qputenv("SELVARION_PROGRAM_DIR", SELV_PROGRAM_DIR);
-        SetMessageBoxHook([](QMessageBox&) { return QMessageBox::Ok; });
-        TRegIniFile(SettingsKey).WriteBool(QStringLiteral("Options"), QStringLiteral("OldCalendar"), false);
-        folders = FindAppFolders();
-        main = std::make_unique<TSelvarionMainForm>(folders);
-        bible = std::make_unique<TBibleSearchDlg>(*main);
-        options = std::make_unique<TOptionsDialog>(*main);
-        dateBox = std::make_unique<TDateBox>(*main, *options, *bible, &selvmain_resources);
-    }
-    ~TWindows()
-    {
-        dateBox.reset();
-        options.reset();
-        bible.reset();
-        main.reset();
-    }
-    QTemporaryDir config, data;
-    TAppFolders folders;
-    std::unique_ptr<TSelvarionMainForm> main;
-    std::unique_ptr<TBibleSearchDlg> bible;
-    std::unique_ptr<TOptionsDialog> options;
-    std::unique_ptr<TDateBox> dateBox;
-};
 
 void DateChange(benchmark::State& state, QAction* TSelvarionMainForm::*page)
 {
     TWindows windows;
+    windows.Create();
     (windows.main.get()->*page)->trigger();
     QDate day(2024, 1, 1);
     for (auto _ : state) {
@@ -85,10 +46,5 @@ BENCHMARK(BM_DateChangeReadings)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app_windows.h"
+#include "installed_versions.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ TEST(SettingsStore, SettingsWrittenAtDestructionComeBack)
     EXPECT_TRUE(env.options->FDontAskSave);
     EXPECT_TRUE(env.options->FDontAskProceed);
     EXPECT_FALSE(env.options->ShowDialogs->isChecked());
-    EXPECT_EQ(env.options->ActiveOT1->text(), "My Version");
+
     EXPECT_EQ(env.main->FSaveDialogDirectory, "/somewhere/else");
     EXPECT_FALSE(env.options->ShowEditToolbar->isChecked());
     EXPECT_FALSE(env.main->EditToolBar->isVisibleTo(env.main.get()));
@@ -157,7 +158,8 @@ TEST(SettingsStore, SettingsWrittenAtDestructionComeBack)
     EXPECT_EQ(env.main->normalGeometry().size(), QSize(500, 400));
     EXPECT_EQ(env.options->pos(), QPoint(33, 44));
     EXPECT_EQ(env.dateBox->pos(), QPoint(55, 66));
-    // "My Version" is no installed version: its role falls back to the built-in file.
+    // "My Version" is no installed version: its role falls back to the built-in version.
+    EXPECT_EQ(env.options->ActiveOT1->text(), BuiltInVersionName);
     EXPECT_EQ(env.bible->FOldTReadingsFile, BuiltInOldTFile);
 }
 
@@ -179,10 +181,11 @@ TEST(SettingsStore, InstalledSearchVersionGetsItsFileAndBookList)
     {
         TRegIniFile registry(SettingsKey);
         registry.WriteString(QStringLiteral("Options"), QStringLiteral("NewTSearchVersion"), QStringLiteral("Plain"));
-        registry.WriteString(QStringLiteral("InstalledFiles\\Plain"), QStringLiteral("Filename"), QStringLiteral("plain.txt"));
         registry.WriteString(QStringLiteral("Options"), QStringLiteral("OldTSearchVersion"), QStringLiteral("Short"));
-        registry.WriteString(QStringLiteral("InstalledFiles\\Short"), QStringLiteral("Filename"), QStringLiteral("short.txt"));
-        registry.WriteString(QStringLiteral("InstalledFiles\\Short"), QStringLiteral("OldTBooks"), QStringLiteral("Genesis,\"1 Kings\""));
+        TRegIniFile records(InstalledFilesKey);
+        records.WriteString(QStringLiteral("Plain"), QStringLiteral("Filename"), QStringLiteral("plain.txt"));
+        records.WriteString(QStringLiteral("Short"), QStringLiteral("Filename"), QStringLiteral("short.txt"));
+        records.WriteString(QStringLiteral("Short"), QStringLiteral("OldTBooks"), QStringLiteral("Genesis,\"1 Kings\""));
     }
     env.Create();
     EXPECT_EQ(env.bible->FNewTSearchFile, "plain.txt");

@@ -1,0 +1,99 @@
+#include "installed_versions.h"
+
+#include <QUuid>
+
+#include <algorithm>
+
+#include "reg_ini_file.h"
+
+namespace {
+
+// The value names of a part begin with its prefix: OldT, OldTBibleReadingsReady, ...
+const QString PartPrefixes[3] = {QStringLiteral("OldT"), QStringLiteral("NewT"), QStringLiteral("Apoc")};
+
+} // namespace
+
+QStringList LoadInstalledFileList(const QString& section, const QString& key)
+{
+    const TRegIniFile registry(key);
+    const int count = std::clamp(registry.ReadInteger(section, QStringLiteral("FileCount"), 0), 0,
+                                 MaxInstalledVersions);
+    QStringList versions;
+    for (int n = 1; n <= count; ++n) {
+        const QString name = registry.ReadString(section, QStringLiteral("File%1").arg(n), QString());
+        if (!name.isEmpty() && !versions.contains(name, Qt::CaseInsensitive))
+            versions << name;
+    }
+    return versions;
+}
+
+void SaveInstalledFileList(const QStringList& versions, const QString& section, const QString& key)
+{
+    TRegIniFile registry(key);
+    registry.EraseSection(section);
+    registry.WriteInteger(section, QStringLiteral("FileCount"), int(versions.size()));
+    for (int n = 1; n <= versions.size(); ++n)
+        registry.WriteString(section, QStringLiteral("File%1").arg(n), versions[n - 1]);
+}
+
+void SaveInstalledFileInfo(const QString& version, const QString& fileName, const TScanResult& scan,
+                           const QString& key)
+{
+    TRegIniFile registry(key);
+    registry.WriteString(version, QStringLiteral("Name"), version);
+    registry.WriteString(version, QStringLiteral("Filename"), fileName);
+    for (int part = 0; part < 3; ++part)
+        registry.WriteBool(version, PartPrefixes[part], scan.hasPart[size_t(part)]);
+    for (int part = 0; part < 3; ++part) {
+        if (!scan.hasPart[size_t(part)])
+            continue;
+        const QString& prefix = PartPrefixes[part];
+        registry.WriteBool(version, prefix + QStringLiteral("BibleReadingsReady"), scan.readingsReady[size_t(part)]);
+        if (part < 2)
+            registry.WriteBool(version, prefix + QStringLiteral("Complete"), scan.complete[size_t(part)]);
+        registry.WriteString(version, prefix + QStringLiteral("Books"), ToCommaText(scan.foundBooks[size_t(part)]));
+    }
+}
+
+void EraseInstalledFileInfo(const QString& version)
+{
+    TRegIniFile(InstalledFilesKey).EraseSection(version);
+}
+
+void RenameInstalledFile(const QString& oldName, const QString& newName)
+{
+    TRegIniFile registry(InstalledFilesKey);
+    const bool sameName = oldName.compare(newName, Qt::CaseInsensitive) == 0;
+    if (!registry.SectionExists(oldName) || (!sameName && registry.SectionExists(newName)))
+        return;
+    registry.WriteString(oldName, QStringLiteral("Name"), newName);
+    if (!sameName) {
+        registry.MoveSection(oldName, newName);
+        return;
+    }
+    // The store's names ignore case: a new spelling of the same name goes by way of a name
+    // of its own. Both moves reach the file together.
+    const QString passing = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (registry.MoveSection(oldName, passing))
+        registry.MoveSection(passing, newName);
+}
+
+bool InstalledFileExists(const QString& version)
+{
+    return !version.isEmpty() && TRegIniFile(InstalledFilesKey).SectionExists(version);
+}
+
+QString ReadInstalledFileName(const QString& version)
+{
+    return ReadInstalledFileString(version, QStringLiteral("Filename"));
+}
+
+QString ReadInstalledFileString(const QString& version, const QString& ident)
+{
+    return TRegIniFile(InstalledFilesKey).ReadString(version, ident, QString());
+}
+
+bool ReadInstalledFileFlag(const QString& version, const QString& ident)
+{
+    return TRegIniFile(InstalledFilesKey).ReadBool(version, ident, false);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The records of the installed Bible versions, under "InstalledFiles" of the settings key:
+// the section "InstalledFileList" holds their display names in order (FileCount, File1..),
+// and each version has a section named by its display name with its file name, which parts
+// of the Bible it holds, whether those are fit for the daily readings, and the book lists
+// the Find Bible Verses dialog offers for it. Names compare without regard to case, as the
+// store's keys do.
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+#include "settings_store.h"
+
+inline const QString InstalledFilesKey = SettingsKey + QStringLiteral("\\InstalledFiles");
+inline const QString InstalledFileListSection = QStringLiteral("InstalledFileList");
+// Versions that can be installed besides the built-in one.
+inline constexpr int MaxInstalledVersions = 11;
+
+// What a scan found in a Bible text, part by part (0 Old Testament, 1 New Testament,
+// 2 Apocrypha): the names of the books found, in book order, and the flags derived from them.
+struct TScanResult {
+    std::array<bool, 3> hasPart{};
+    std::array<bool, 3> readingsReady{};
+    std::array<bool, 3> complete{};
+    std::array<QStringList, 3> foundBooks;
+    bool FoundAny() const { return hasPart[0] || hasPart[1] || hasPart[2]; }
+};
+
+// The display names of the list section, at most MaxInstalledVersions of them; a count
+// beyond that range, empty names and names repeated in another letter case are passed over.
+QStringList LoadInstalledFileList(const QString& section, const QString& key);
+// Rewrites the list section from `versions` (values beyond the new count vanish).
+void SaveInstalledFileList(const QStringList& versions, const QString& section, const QString& key);
+// Writes the record of `version`: its file (name only) and what the scan found; values of
+// a part the file does not hold are not written.
+void SaveInstalledFileInfo(const QString& version, const QString& fileName, const TScanResult& scan,
+                           const QString& key);
+// Deletes the record of `version`.
+void EraseInstalledFileInfo(const QString& version);
+// Gives the record of `oldName` the name `newName` and moves it there; a change of letter
+// case only moves it too. Nothing moves when another record holds the new name.
+void RenameInstalledFile(const QString& oldName, const QString& newName);
+
+bool InstalledFileExists(const QString& version);
+// The record's file name, empty when missing.
+QString ReadInstalledFileName(const QString& version);
+// A text value of the record, empty when missing.
+QString ReadInstalledFileString(const QString& version, const QString& ident);
+// A flag of the record, false when missing.
+bool ReadInstalledFileFlag(const QString& version, const QString& ident);

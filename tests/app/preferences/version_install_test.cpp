@@ -1,0 +1,215 @@
+// Installing Bible versions through the install page, with the build tree's real exports.
+#include "versions_fixture.h"
+
+#include <unistd.h>
+
+namespace {
+
+const QString Q = QStringLiteral("\"");
+const QString LfCr = QStringLiteral("\n\r");
+
+QStringList InfoRows(const TOptionsDialog& options)
+{
+    QStringList rows;
+    for (size_t i = 2; i < options.InfoLabels.size(); i += 2)
+        if (!options.InfoLabels[i]->isHidden())
+            rows << options.InfoLabels[i]->text() + " / " + options.InfoLabels[i + 1]->text();
+    return rows;
+}
+
+// Runs the scope with the effective user "nobody" when run as root, whom file permissions
+// do not hold back.
+class TWithoutRoot {
+public:
+    TWithoutRoot() : root_(geteuid() == 0) { EXPECT_TRUE(!root_ || seteuid(65534) == 0); }
+    ~TWithoutRoot() { EXPECT_TRUE(!root_ || seteuid(0) == 0); }
+
+private:
+    bool root_;
+};
+
+} // namespace
+
+TEST_F(VersionsTest, RealExportsAreScannedCopiedAndRecorded)
+{
+    const QString kjv = SourceCopy("kjv_unbound.txt", QStringLiteral("kjv.txt"));
+    ChooseAndScan(kjv);
+    EXPECT_EQ(Options().FInstallFileName, kjv);
+    EXPECT_LE(Options().FileEdit->fontMetrics().horizontalAdvance(Options().FileEdit->text()), 221);
+    EXPECT_TRUE(Options().FileEdit->text().endsWith("/kjv.txt"));
+    EXPECT_EQ(InfoRows(Options()), QStringList({"Complete Old Testament / Bible Readings and Search",
+                                                "Complete New Testament / Bible Readings and Search"}));
+    EXPECT_EQ(Options().NameEdit->text(), "King James Version (Unbound)");
+    EXPECT_EQ(Options().FinishedLabel->text(), "If name is satisfactory, click OK to install as");
+    EXPECT_FALSE(Options().FileBrowseButton->isEnabled());
+    Options().InstallOKButton->click();
+
+    const QString web = SourceCopy("web_unbound.txt", QStringLiteral("web.txt"));
+    ChooseAndScan(web);
+    EXPECT_EQ(InfoRows(Options()), QStringList({"Complete Old Testament / Bible Readings and Search",
+                                                "Complete New Testament / Bible Readings and Search",
+                                                "Partial Apocrypha / Bible Search Only"}));
+    EXPECT_EQ(Options().NameEdit->text(), "World English Bible");
+    Options().InstallOKButton->click();
+    EXPECT_TRUE(env.messages.isEmpty()) << env.messages.join('|').toStdString();
+
+    EXPECT_EQ(Pages().currentWidget(), Options().BibleFiles);
+    EXPECT_TRUE(Options().OKButton->isEnabled());
+    EXPECT_EQ(Options().FileLabels[1]->text(), "King James Version (Unbound)");
+    EXPECT_EQ(Options().FileLabels[2]->text(), "World English Bible");
+    EXPECT_TRUE(Options().FileLabels[2]->isEnabled());
+    EXPECT_EQ(Options().FileLabels[3]->text(), "Not Installed");
+    EXPECT_TRUE(Options().UninstallButton->isEnabled());
+    const QFileInfo copy(env.DataDir() + "web.txt");
+    EXPECT_EQ(copy.size(), QFileInfo(web).size());
+    EXPECT_EQ(copy.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther), 0);
+
+    // The records, value by value.
+    TRegIniFile records = Records();
+    const QString list = InstalledFileListSection;
+    EXPECT_EQ(records.ReadString(list, "FileCount", ""), "2");
+    EXPECT_EQ(records.ReadString(list, "File2", ""), "World English Bible");
+    const QString kjvName = QStringLiteral("King James Version (Unbound)");
+    EXPECT_EQ(records.ReadSection(kjvName),
+              QStringList({"Name", "Filename", "OldT", "NewT", "Apoc", "OldTBibleReadingsReady", "OldTComplete",
+                           "OldTBooks", "NewTBibleReadingsReady", "NewTComplete", "NewTBooks"}));
+    EXPECT_EQ(records.ReadString(kjvName, "Filename", ""), "kjv.txt");
+    EXPECT_EQ(records.ReadString(kjvName, "Apoc", ""), "0");
+    EXPECT_EQ(records.ReadString(kjvName, "OldTComplete", ""), "1");
+    EXPECT_EQ(records.ReadString(kjvName, "NewTBooks", ""), ToCommaText(DefaultBookList(1)));
+    EXPECT_TRUE(records.ReadString(kjvName, "OldTBooks", "")
+                    .startsWith(R"(Genesis,Exodus,Leviticus,Numbers,Deuteronomy,Joshua,Judges,Ruth,"1 Samuel")"));
+    const QString webName = QStringLiteral("World English Bible");
+    EXPECT_EQ(records.ReadString(webName, "Name", ""), webName);
+    EXPECT_EQ(records.ReadString(webName, "Apoc", ""), "1");
+    EXPECT_EQ(records.ReadString(webName, "ApocBibleReadingsReady", ""), "0");   // no Prayer of Azariah
+    EXPECT_FALSE(records.ValueExists(webName, "ApocComplete"));
+    EXPECT_EQ(records.ReadString(webName, "ApocBooks", ""),
+              R"(Baruch,Ecclesiasticus,"1 Esdras","2 Esdras",Judith,"1 Maccabees","2 Maccabees","3 Maccabees",)"
+              R"("4 Maccabees","Prayer of Manasseh","Psalm 151",Tobit,"Wisdom of Solomon","Additions to Esther")");
+
+    // Both come back with the windows.
+    Create();
+    EXPECT_EQ(Options().FInstalledVersions, QStringList({kjvName, webName}));
+    EXPECT_EQ(Options().FileLabels[2]->text(), webName);
+}
+
+TEST_F(VersionsTest, NewTestamentOnlyFileNeedsAName)
+{
+    QFile kjv(ExportFile("kjv_unbound.txt"));
+    ASSERT_TRUE(kjv.open(QIODevice::ReadOnly));
+    QByteArray newTestament;
+    while (!kjv.atEnd()) {
+        const QByteArray line = kjv.readLine();
+        if (line.size() > 3 && line[2] == 'N' && !line.startsWith("57N") && !line.startsWith("66N"))
+            newTestament += line;
+    }
+    ChooseAndScan(SourceFile(QStringLiteral("KJV.txt"), newTestament));   // no suggested name
+    EXPECT_EQ(InfoRows(Options()), QStringList({"Partial New Testament / Bible Readings and Search"}));
+    EXPECT_EQ(Options().NameEdit->text(), "");
+    EXPECT_EQ(Options().FinishedLabel->text(), "Enter a Name.");
+    EXPECT_FALSE(Options().InstallOKButton->isEnabled());
+    Options().NameEdit->setText(QStringLiteral("  Gospels  "));
+    EXPECT_EQ(Options().FinishedNameLabel->text(), "Gospels");
+    Options().InstallOKButton->click();
+    TRegIniFile records = Records();
+    EXPECT_EQ(records.ReadSection("Gospels"),
+              QStringList({"Name", "Filename", "OldT", "NewT", "Apoc", "NewTBibleReadingsReady", "NewTComplete",
+                           "NewTBooks"}));
+    EXPECT_EQ(records.ReadString("Gospels", "NewTComplete", ""), "0");
+    EXPECT_FALSE(ReadInstalledFileFlag(QStringLiteral("Gospels"), QStringLiteral("ApocBibleReadingsReady")));
+
+    // Version names are the records' keys: a name in use, in any letter case, is refused.
+    ChooseAndScan(SourceCopy("web_unbound.txt", QStringLiteral("web.txt")));
+    for (const char* taken : {"gOSPELS", "King James Version (Gutenberg)", "installedfilelist"}) {
+        Options().NameEdit->setText(QLatin1String(taken));
+        EXPECT_EQ(Options().FinishedLabel->text(), "This name is already in use. Enter another name.") << taken;
+        EXPECT_FALSE(Options().InstallOKButton->isEnabled()) << taken;
+    }
+    Options().InstallOKButton->click();
+    EXPECT_EQ(Options().FInstalledVersions.size(), 1);
+}
+
+TEST_F(VersionsTest, RefusedFilesAreReportedAndNothingIsRegistered)
+{
+    const auto refused = [this](const QString& path) {
+        ChooseAndScan(path);
+        EXPECT_TRUE(Options().ScanButton->isHidden());
+        EXPECT_TRUE(Options().FileBrowseButton->isEnabled());
+        EXPECT_TRUE(Options().NameEdit->isHidden());
+        Options().InstallCancelButton->click();
+        return LastMessage();
+    };
+    EXPECT_EQ(refused(SourceFile(QStringLiteral("notes.txt"), "Psalm 23\tThe Lord is my shepherd\n01o\t1\t1\n")),
+              "The selected file is not an Unbound Bible text." + LfCr + "Select another file to scan.");
+    EXPECT_EQ(refused(SourceFile(QStringLiteral("KJV_UTF8.txt"), "01O\t1\t1\tIn the beginning\n")),
+              "The selected file, " + Q + "KJV_UTF8.txt" + Q + ", contains unicode text." + LfCr +
+                  "Selvarion does not handle unicode." + LfCr + "Select another file to scan.");
+    EXPECT_EQ(refused(SourceFile(QStringLiteral("empty.txt"), "")),
+              "Unable to create file mapping." + LfCr + "Select another file and try again.");
+    const QString vanished = SourceFile(QStringLiteral("gone.txt"), "40N\t1\t1\tThe book\n");
+    Options().InstallButtonClick();
+    TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
+        dialog.selectFile(vanished);
+        return true;
+    });
+    Options().FileBrowseButtonClick();
+    QFile::remove(vanished);
+    Options().ScanButtonClick();
+    EXPECT_EQ(LastMessage(), "Unable to open the selected file." + LfCr + "Select another file and try again.");
+    Options().InstallCancelButton->click();
+
+    ASSERT_TRUE(Install(SourceFile(QStringLiteral("kjv.txt"), "40N\t1\t1\tThe book\n"), QStringLiteral("Mine")));
+    QDir().mkpath(source.path() + "/other");
+    EXPECT_EQ(refused(SourceFile(QStringLiteral("other/kjv.txt"), "40N\t1\t1\tThe book\n")),
+              "The selected file is already installed as " + Q + "Mine" + Q + "." + LfCr +
+                  "Select another file to scan.");
+    EXPECT_EQ(env.messages.size(), 5);
+    EXPECT_EQ(Options().FInstalledVersions, QStringList({"Mine"}));
+    EXPECT_EQ(Records().ReadSections(), QStringList({"Mine", InstalledFileListSection}));
+}
+
+TEST_F(VersionsTest, TwelfthVersionIsRefused)
+{
+    env.Destroy();   // which writes the list of the windows
+    {
+        TRegIniFile records = Records();
+        QStringList names;
+        for (int n = 1; n <= MaxInstalledVersions; ++n) {
+            names << QStringLiteral("Version %1").arg(n);
+            records.WriteString(names.last(), "Filename", QStringLiteral("v%1.txt").arg(n));
+        }
+        SaveInstalledFileList(names, InstalledFileListSection, InstalledFilesKey);
+    }
+    Create();
+    EXPECT_EQ(Options().FileLabels[11]->text(), "Version 11");
+    EXPECT_FALSE(Options().InstallButton->isEnabled());
+    ChooseAndScan(SourceFile(QStringLiteral("twelve.txt"), "40N\t1\t1\tThe book\n"));
+    EXPECT_EQ(LastMessage(), "The list of installed files is full." + LfCr +
+                                 "To install a new file, first uninstall an existing file to make room.");
+    EXPECT_EQ(Pages().currentWidget(), Options().BibleFiles);
+    EXPECT_TRUE(Pages().isTabVisible(0));
+    EXPECT_EQ(Options().FInstalledVersions.size(), MaxInstalledVersions);
+}
+
+TEST_F(VersionsTest, FailedCopyLeavesNothingBehind)
+{
+    ChooseAndScan(SourceCopy("web_unbound.txt", QStringLiteral("web.txt")));
+    // Everyone may read the source and enter the folders; nobody may write the data folder.
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    const QString dataDir = QDir(env.DataDir()).absolutePath();
+    QFile::setPermissions(source.path(), open);
+    QFile::setPermissions(env.data.path(), open);
+    QFile::setPermissions(dataDir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    {
+        TWithoutRoot nobody;
+        Options().InstallOKButton->click();
+    }
+    QFile::setPermissions(dataDir, open);
+    EXPECT_EQ(LastMessage(), "Unable to copy " + Q + "web.txt" + Q + " to the program directory." + LfCr +
+                                 "Permission denied." + LfCr + Q + "web.txt" + Q + " will not be installed.");
+    EXPECT_EQ(Pages().currentWidget(), Options().BibleFiles);
+    EXPECT_TRUE(Options().FInstalledVersions.isEmpty());
+    EXPECT_TRUE(Records().ReadSections().isEmpty());
+    EXPECT_TRUE(QDir(dataDir).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}

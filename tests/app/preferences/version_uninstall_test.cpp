@@ -1,0 +1,140 @@
+// Uninstalling installed versions, with backups, and giving them new names.
+#include "versions_fixture.h"
+
+namespace {
+
+const QString WebName = QStringLiteral("World English Bible");
+const QString LfCr = QStringLiteral("\n\r");
+
+class UninstallTest : public VersionsTest {
+protected:
+    void SetUp() override
+    {
+        VersionsTest::SetUp();
+        ASSERT_TRUE(Install(SourceCopy("web_unbound.txt", QStringLiteral("web.txt")), WebName));
+        ASSERT_TRUE(Choose(NewTReadingsRole, 1));
+        ASSERT_TRUE(Choose(4, 1));
+        ASSERT_TRUE(Page().contains("King Herod"));
+    }
+    void Uninstall(int slot)
+    {
+        Options().UninstallButtonClick();
+        Options().FileRadioButtons[size_t(slot)]->click();
+        Options().UninstallEditOKButton->click();
+    }
+    void Rename(int slot, const QString& name)
+    {
+        Options().EditButtonClick();
+        Options().FileRadioButtons[size_t(slot)]->click();
+        Options().UninstallEditOKButton->click();
+        Options().NameEdit->setText(name);
+        Options().InstallOKButton->click();
+    }
+};
+
+} // namespace
+
+TEST_F(UninstallTest, RolesReturnToTheBuiltInVersionAndBackupsAreKept)
+{
+    Answer({QMessageBox::Yes, QMessageBox::Yes});
+    Uninstall(1);
+    EXPECT_EQ(env.messages.value(0), "You are about to uninstall this file. Are you sure?");
+    EXPECT_EQ(env.messages.value(1),
+              "The file \"web.txt\" will be removed." + LfCr + "Do you want to keep a backup copy?");
+    EXPECT_EQ(env.messages.value(2), "The file \"web.txt\" was backed up to" + LfCr + env.DataDir() + "Backup.");
+    EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
+    EXPECT_EQ(Options().ActiveNT2->text(), BuiltInVersionName);
+    EXPECT_EQ(Reader().FNewTReadingsFile, BuiltInNewTFile);
+    EXPECT_EQ(Reader().FMappedSize, QFileInfo(SELV_PROGRAM_DIR "/NewTstmt.dat").size());
+    EXPECT_EQ(Reader().NewT->count(), 27);
+    EXPECT_TRUE(Page().contains("Herod the king"));
+    EXPECT_FALSE(QFileInfo::exists(env.DataDir() + "web.txt"));
+    EXPECT_TRUE(QFileInfo::exists(env.DataDir() + "Backup/web.txt"));
+    EXPECT_FALSE(InstalledFileExists(WebName));
+    EXPECT_TRUE(Options().FInstalledVersions.isEmpty());
+    EXPECT_EQ(Options().FileLabels[1]->text(), "Not Installed");
+    EXPECT_FALSE(Options().UninstallButton->isEnabled());
+    EXPECT_EQ(Pages().currentWidget(), Options().BibleFiles);
+    EXPECT_TRUE(Options().UninstallEditOKButton->isHidden());
+    // The dialog's Cancel cannot bring the removed version back.
+    Options().CancelButtonClick();
+    EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
+
+    // A second backup of a file of the same name replaces the first, which is read-only.
+    ASSERT_TRUE(Install(SourceCopy("kjv_unbound.txt", QStringLiteral("web.txt")), WebName));
+    Answer({QMessageBox::Yes, QMessageBox::Yes});
+    Uninstall(1);
+    EXPECT_TRUE(LastMessage().startsWith("The file \"web.txt\" was backed up to")) << LastMessage().toStdString();
+    EXPECT_EQ(QFileInfo(env.DataDir() + "Backup/web.txt").size(), QFileInfo(ExportFile("kjv_unbound.txt")).size());
+}
+
+TEST_F(UninstallTest, FailedBackupKeepsTheVersionAndCancelsNothingElse)
+{
+    QFile blocker(env.DataDir() + "Backup");   // a file where the backup folder would go
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Answer({QMessageBox::Yes, QMessageBox::Yes});
+    Uninstall(1);
+    EXPECT_TRUE(LastMessage().startsWith("Unable to create the backup directory." + LfCr)) << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith(".\n\r\"web.txt\" was not backed up.\n\r\"World English Bible\" stays installed."));
+    EXPECT_TRUE(QFileInfo::exists(env.DataDir() + "web.txt"));
+    EXPECT_TRUE(InstalledFileExists(WebName));
+    EXPECT_EQ(Options().FInstalledVersions, QStringList({WebName}));
+    EXPECT_EQ(Options().ActiveNT1->text(), WebName);
+    EXPECT_EQ(Reader().FNewTReadingsFile, "web.txt");
+    EXPECT_TRUE(Pages().isTabVisible(0));
+}
+
+TEST_F(UninstallTest, DontAskAgainAndTheSaveQuestion)
+{
+    // Cancelling the save question of the edited readings page keeps everything.
+    env.main->MainRichEdit->insertPlainText(QStringLiteral("Note "));
+    const QString edited = Page();
+    Answer({QMessageBox::Yes, QMessageBox::Cancel}, true);
+    Uninstall(1);
+    EXPECT_EQ(Page(), edited);
+    EXPECT_TRUE(InstalledFileExists(WebName));
+    EXPECT_TRUE(Options().FDontAskProceed);
+    EXPECT_FALSE(Options().ShowDialogs->isChecked());
+    Options().CancelButtonClick();
+    EXPECT_FALSE(Options().ShowDialogs->isChecked());
+
+    // Asked no more; the backup answer No is remembered.
+    Answer({QMessageBox::No, QMessageBox::No}, true);
+    Uninstall(1);
+    EXPECT_EQ(env.messages.size(), 4) << env.messages.join('|').toStdString();
+    EXPECT_FALSE(InstalledFileExists(WebName));
+    EXPECT_TRUE(Options().FDontAskSave);
+    EXPECT_EQ(Options().FSaveBackups, 7);
+    EXPECT_FALSE(QFileInfo::exists(env.DataDir() + "Backup"));
+}
+
+TEST_F(UninstallTest, RenameMovesTheRecordAndTheRolesFollow)
+{
+    Rename(1, QStringLiteral("WEB 2015"));
+    EXPECT_EQ(Options().FInstalledVersions, QStringList({"WEB 2015"}));
+    EXPECT_EQ(Options().FileLabels[1]->text(), "WEB 2015");
+    EXPECT_FALSE(InstalledFileExists(WebName));
+    EXPECT_EQ(ReadInstalledFileName(QStringLiteral("WEB 2015")), "web.txt");
+    EXPECT_EQ(Options().ActiveNT1->text(), "WEB 2015");
+    EXPECT_EQ(Options().ActiveNT2->text(), "WEB 2015");
+    Options().CancelButtonClick();
+    EXPECT_EQ(Options().ActiveNT1->text(), "WEB 2015");
+    EXPECT_EQ(Options().InstallUnboundBible->title(), "Install Unbound Bible Version");
+    EXPECT_FALSE(Options().FileEdit->isHidden());
+
+    // Only the letter case changes: allowed, and the record follows.
+    Options().EditButtonClick();
+    Options().FileRadioButtons[1]->click();
+    Options().UninstallEditOKButton->click();
+    EXPECT_EQ(Options().FinishedLabel->text(), "Click OK to Rename this file to");
+    Options().NameEdit->setText(QStringLiteral("Web 2015"));
+    Options().InstallOKButton->click();
+    EXPECT_EQ(Records().ReadSections(), QStringList({"Web 2015", InstalledFileListSection}));
+    EXPECT_EQ(Records().ReadString("Web 2015", "Name", ""), "Web 2015");
+
+    Create();
+    EXPECT_EQ(Options().ActiveNT1->text(), "Web 2015");
+    EXPECT_EQ(Reader().FNewTReadingsFile, "web.txt");
+    EXPECT_TRUE(Page().contains("King Herod"));
+}
