@@ -19,8 +19,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include <deque>
-
 #include "app_windows.h"
 #include "dialog_hook.h"
 #include "installed_versions.h"
@@ -80,15 +78,15 @@ protected:
     // me this again" where asked to; every box's text is recorded in env.messages.
     void Answer(std::initializer_list<QMessageBox::StandardButton> buttons, bool tick = false)
     {
-        answers.assign(buttons.begin(), buttons.end());
+        env.answers.assign(buttons.begin(), buttons.end());
         SetMessageBoxHook([this, tick](QMessageBox& box) {
             env.messages << box.text();
             if (box.checkBox())
                 box.checkBox()->setChecked(tick);
-            if (answers.empty())
+            if (env.answers.empty())
                 return QMessageBox::Ok;
-            const auto answer = answers.front();
-            answers.pop_front();
+            const auto answer = env.answers.front();
+            env.answers.pop_front();
             return answer;
         });
     }
@@ -128,5 +126,4 @@ protected:
 
     TAppWindows env;
     QTemporaryDir source;
-    std::deque<QMessageBox::StandardButton> answers;
 };
