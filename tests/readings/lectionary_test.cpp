@@ -1,9 +1,16 @@
-// The lectionary tables' structure and the four lookups with their search bands.
+// The lectionary tables' structure, their source, and the four lookups with their search
+// bands.
 #include "lectionary.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
+
+#include <unistd.h>
 #include <set>
 #include <string>
 
@@ -17,6 +24,14 @@ std::string Part(std::string_view code)
 std::string ReadingOfPiece(std::string_view code)
 {
     return std::string(code.substr(0, code.rfind(',')));
+}
+
+std::string FileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace
@@ -43,6 +58,25 @@ TEST(LectionaryTables, PartCountsMatchTheLectionary)
     for (const char* part : {"1H", "GV1", "M2", "M3", "V14", "V15", "V16", "V1A", "V1B", "V1C",
                              "BW1", "BW2", "BW3", "BW4", "BW5"})
         EXPECT_EQ(counts[part], 1) << part;
+}
+
+// The committed reading and piece tables are what the generator makes of the lectionary
+// data, so they can always be checked against their source.
+TEST(LectionaryTables, RegeneratingFromTheDataGivesTheCommittedTables)
+{
+    namespace fs = std::filesystem;
+    const fs::path data = SELV_LECTIONARY_DIR;
+    if (!fs::is_directory(data)) GTEST_SKIP() << "no lectionary data in " << data;
+    const fs::path generated =
+        fs::temp_directory_path() / ("selv_lectionary_data_" + std::to_string(getpid()) + ".cpp");
+    const std::string command = std::string("\"") + SELV_PYTHON + "\" \"" + SELV_SOURCE_DIR +
+                                "/tools/lectgen/lectgen.py\" \"" + data.string() + "\" \"" +
+                                generated.string() + "\" > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const std::string committed = FileText(fs::path(SELV_SOURCE_DIR) / "engine/readings/lectionary_data.cpp");
+    EXPECT_FALSE(committed.empty());
+    EXPECT_TRUE(FileText(generated) == committed) << "regenerate with tools/lectgen/lectgen.py";
+    fs::remove(generated);
 }
 
 TEST(LectionaryTables, MoveableRowsThenFixedKeysInTableOrder)

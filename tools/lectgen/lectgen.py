@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Writes engine/readings/lectionary_data.cpp (the reading and piece tables).
 
-Usage: lectgen.py <folder with moveable.tsv and fixed.tsv> <output .cpp>
+Usage: lectgen.py [<folder with moveable.tsv and fixed.tsv> [<output .cpp>]]
+
+The folder defaults to shared/data/lectionary beside the source tree (../shared/data/
+lectionary from its top), the output to engine/readings/lectionary_data.cpp in it.
 
 The input files are tab-separated with a header line; the columns used are the
 key (cycle day or fixed key), the part code, the reference as shown, the 0-based
@@ -11,8 +14,13 @@ search bands depend on the row positions.
 The corrections below are applied on the way and checked afterwards.
 """
 import csv
+import os
 import sys
 from collections import Counter
+
+SOURCE_TREE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+DEFAULT_FOLDER = os.path.join(SOURCE_TREE, "..", "shared", "data", "lectionary")
+DEFAULT_OUTPUT = os.path.join(SOURCE_TREE, "engine", "readings", "lectionary_data.cpp")
 
 # Rows that replace the input row of the same code: (reference, book, pieces).
 OVERRIDES = {
@@ -102,7 +110,10 @@ def order_pieces(readings):
 
 
 def main():
-    folder, out = sys.argv[1], sys.argv[2]
+    folder = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_FOLDER
+    out = sys.argv[2] if len(sys.argv) > 2 else DEFAULT_OUTPUT
+    if not os.path.isdir(folder):
+        sys.exit("no lectionary data in " + folder)
     moveable = list(read_rows(folder + "/moveable.tsv", "cycle_day"))
     fixed = list(read_rows(folder + "/fixed.tsv", "fixed_key"))
     readings = moveable + fixed
