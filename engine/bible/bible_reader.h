@@ -105,7 +105,8 @@ public:
                                         const std::string& endChapter,
                                         const std::string& endVerse);
 
-    // Installed (tab-separated) files.
+    // Installed (tab-separated) files. A line key with a chapter of two or three digits
+    // but no verse number gives true with the verse -1, after a message.
     bool GetChapterVerse(const char* key, int32_t& chapter, int32_t& verse);
     void GetFirstAndLastChapter(int bookNumber, std::string& firstChapter,
                                 std::string& lastChapter);

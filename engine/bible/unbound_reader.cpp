@@ -65,10 +65,9 @@ bool TBibleReader::GetChapterVerse(const char* key, int32_t& chapter, int32_t& v
     ++i;  // the TAB after the chapter
     if (!IsDigit(at(i))) {
         if (digits == 1) return false;
-        // A line with a chapter but no verse is not a verse line.
         Messages.ShowMessage("Error 203: In GetChapterVerse. A chapter number was found but no verse number was found.");
         chapter = c;
-        return false;
+        return true;
     }
     int v = 0;
     for (int n = 0; n < 3 && IsDigit(at(i)); ++n) v = v * 10 + (at(i++) - '0');
@@ -145,14 +144,19 @@ std::string TBibleReader::UnboundGetLastVerse(int bookNumber, int chapter, int& 
     uint32_t hit = Find(key, 0);
     if (hit == NotFound) return "None";
     int32_t c = -1, first = -1;
-    if (!GetChapterVerse(FMappedText + hit, c, first)) {
+    // A chapter whose first or last line gives no verse number has no range to show:
+    // like a missing chapter it reads "None".
+    auto verseLine = [&](uint32_t line, int32_t& verse) {
+        return GetChapterVerse(FMappedText + line, c, verse) && verse != -1;
+    };
+    if (!verseLine(hit, first)) {
         Messages.ShowMessage("Error 101: In UnboundGetLastVerse. GetChapterVerse returned False");
         return "None";
     }
     for (uint32_t next = Find(key, LineKeyEnd(hit)); next != NotFound; next = Find(key, LineKeyEnd(hit)))
         hit = next;
     int32_t last = -1;
-    if (!GetChapterVerse(FMappedText + hit, c, last)) {
+    if (!verseLine(hit, last)) {
         Messages.ShowMessage("Error 102: In UnboundGetLastVerse. GetChapterVerse returned False");
         return "None";
     }

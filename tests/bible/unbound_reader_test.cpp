@@ -51,8 +51,9 @@ TEST_F(InstalledReader, ChapterAndVerseOfALineKey) {
     EXPECT_EQ(ch, -1);
     EXPECT_TRUE(rig.sink.messages.empty());
 
-    // A two-digit chapter without a verse is reported, and is not a verse line.
-    EXPECT_FALSE(r.GetChapterVerse("11O\t12\t\tno verse", ch, v));
+    // A two-digit chapter without a verse is reported; the chapter is read.
+    EXPECT_TRUE(r.GetChapterVerse("11O\t12\t\tno verse", ch, v));
+    EXPECT_EQ(ch, 12);
     EXPECT_EQ(v, -1);
     EXPECT_FALSE(r.GetChapterVerse(nullptr, ch, v));
     EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "201"}));
@@ -66,8 +67,9 @@ TEST_F(InstalledReader, KeyAtTheVeryEndOfTheMappedViewIsNotReadPastIt) {
     c.appDataDir = dir.string() + "/";
     ASSERT_TRUE(rig.Map("tail.txt", 0));
     int32_t ch = 0, v = 0;
-    EXPECT_FALSE(r.GetChapterVerse(r.FMappedText + 13, ch, v));
+    EXPECT_TRUE(r.GetChapterVerse(r.FMappedText + 13, ch, v));
     EXPECT_EQ(ch, 12);
+    EXPECT_EQ(v, -1);
     EXPECT_EQ(rig.sink.Codes(), (Codes{"203"}));
     std::filesystem::remove_all(dir);
 }
@@ -233,6 +235,20 @@ TEST_F(MalformedFile, LastVerseMessages) {
     EXPECT_EQ(rig.sink.messages, (std::vector<std::string>{
         "Error 101: In UnboundGetLastVerse. GetChapterVerse returned False",
         "Error 102: In UnboundGetLastVerse. GetChapterVerse returned False"}));
+}
+
+// A two-digit chapter without a verse number: its chapter counts and a passage reads on
+// past it, but a chapter that begins with it has no verse range.
+TEST_F(MalformedFile, LineWithoutAVerseNumber) {
+    EXPECT_EQ(Chapters(24), std::make_pair(std::string("10"), std::string("11")));
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "203"}));
+    rig.sink.messages.clear();
+    EXPECT_EQ(LastVerse(24, 10), "None");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "101"}));
+    rig.sink.messages.clear();
+    EXPECT_EQ(LastVerse(24, 11), "1-2");
+    EXPECT_EQ(Verses(24, "11", "1", "11", "2"), "     First. No verse. Second.");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"203"}));
 }
 
 TEST_F(MalformedFile, PassageMessagesOnTheFirstVerse) {
