@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(
   build-essential make cmake pkg-config binutils
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation

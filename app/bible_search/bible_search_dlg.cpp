@@ -13,11 +13,14 @@
 #include <QRadioButton>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QScopeGuard>
 #include <QShowEvent>
 
 #include "app_folders.h"
 #include "date_box.h"
+#include "help_contexts.h"
+#include "html_help.h"
 #include "live_controls.h"
 #include "message_box.h"
 #include "options_dialog.h"
@@ -69,7 +72,9 @@ QComboBox* AddBookList(QLayout* layout, const char* name, const std::array<const
 } // namespace
 
 TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
-    : QDialog(&mainForm, Qt::Dialog | Qt::WindowStaysOnTopHint),
+    : QDialog(&mainForm, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                             Qt::WindowContextHelpButtonHint),
       TBibleReader(*this, *this),
       FMainForm(mainForm)
 {
@@ -112,6 +117,7 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     FindButton = AddButton(buttons, "FindButton", " Find");
     CancelButton = AddButton(buttons, "CancelButton", "Cancel");
     EndSearchButton = AddButton(buttons, "EndSearchButton", "End Search");
+    HelpButton = AddButton(buttons, "HelpButton", "Help");
     layout->addLayout(buttons);
     auto* divider = new QFrame;
     divider->setObjectName(QStringLiteral("DividerPanel"));
@@ -130,6 +136,8 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     connect(FindButton, &QPushButton::clicked, this, &TBibleSearchDlg::FindButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::close);
     connect(EndSearchButton, &QPushButton::clicked, this, &TBibleSearchDlg::EndSearchButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TBibleSearchDlg::HelpButtonClick);
+    AssignHelpContexts(*this);
     ShowBookList(1);
     resize(388, 237);
     FFormHeight = height();
@@ -260,6 +268,19 @@ void TBibleSearchDlg::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+void TBibleSearchDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1)
+        FMainForm.FHelpKeyPressed = true;
+    QDialog::keyPressEvent(event);
+}
+
+void TBibleSearchDlg::HelpButtonClick()
+{
+    HtmlHelp::DisplayTopic(FMainForm.FHelpFileName + QStringLiteral("::/html/refdlg/findbibledlg.htm>secwin"));
+    SelectedBookList()->setFocus();
 }
 
 void TBibleSearchDlg::reject()

@@ -47,6 +47,7 @@ public:
     QPushButton* FindButton;
     QPushButton* CancelButton;
     QPushButton* EndSearchButton;
+    QPushButton* HelpButton;
     QLabel* ShowVersesLabel;
 
     bool FInSearchMode = false;
@@ -66,6 +67,8 @@ public:
     // The versions of the roles changed: the New Testament readings file is mapped again,
     // or, while a search is open, the search file of its part, whose book list may be new.
     void RoleVersionsChanged();
+    // Shows the dialog's help topic, then gives the focus back to the book list.
+    void HelpButtonClick();
     // Dialog and label heights for a summary of `length` characters.
     static std::pair<int, int> SummarySizes(int length);
 
@@ -90,6 +93,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Closing (Cancel, the title bar or Esc) ends a search that showed nothing.
     void reject() override;
+    // F1 tells the main window that help was asked for from the keyboard.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QComboBox* SelectedBookList() const;

@@ -20,6 +20,7 @@
 #include "content_api.h"
 #include "custom_calendar.h"
 #include "day_page_names.h"
+#include "help_contexts.h"
 #include "message_box.h"
 #include "options_dialog.h"
 #include "rtf.h"
@@ -115,6 +116,7 @@ TDateBox::TDateBox(TSelvarionMainForm& mainForm, TOptionsDialog& options,
     }
     LoadMainWindowPlacement(mainForm, QStringLiteral("MainWindow"), SettingsKey);
     LoadDialogPosition(*this, QStringLiteral("DateWindow"), SettingsKey);
+    AssignHelpContexts(*this);
     mainForm.ShowHintInStatusBar();
 }
 

@@ -15,6 +15,9 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include "help_contexts.h"
+#include "help_topics.h"
+#include "html_help.h"
 #include "selvarion_main_form.h"
 #include "text_search.h"
 
@@ -70,6 +73,8 @@ TCustomFindDialog::TCustomFindDialog(TSelvarionMainForm& mainForm)
     connect(FindEdit, &QLineEdit::textChanged, this, &TCustomFindDialog::FindEditChange);
     connect(FindButton, &QPushButton::clicked, this, &TCustomFindDialog::FindButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(HelpButton, &QPushButton::clicked, this, &TCustomFindDialog::HelpButtonClick);
+    AssignHelpContexts(*this);
     mainForm.CustomFindDialog = this;
 }
 
@@ -184,4 +189,14 @@ void TCustomFindDialog::FindButtonClick()
     }
     FFindSaintBusy = true;
     FMainForm.FindSaint(FFindOptions);
+}
+
+QString TCustomFindDialog::HelpTopic() const
+{
+    return FindDialogTopic(PageMode(), FMainForm.CurrentPage());
+}
+
+void TCustomFindDialog::HelpButtonClick()
+{
+    HtmlHelp::DisplayTopic(FMainForm.FHelpFileName + HelpTopic());
 }

@@ -43,6 +43,9 @@ public:
     void FindButtonClick();
     // The Find button follows the text; the Edit menu follows the edit.
     void FindEditChange();
+    // The help topic of the dialog's mode and the shown page; Help shows it.
+    QString HelpTopic() const;
+    void HelpButtonClick();
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "help_contexts.h"
 #include "screen_classes.h"
 #include "settings_store.h"
 #include "splash_image.h"
@@ -91,6 +92,7 @@ TAboutBox::TAboutBox(QWidget* parent, QSize screen)
         screen = PrimaryScreenSize();
     SetScaledWindowSize(*this, QSize(554, 487), IsSmallScreen(screen) ? 85 : 100);
     CentreOnScreen(*this);
+    AssignHelpContexts(*this);
 }
 
 void TAboutBox::mousePressEvent(QMouseEvent* e)

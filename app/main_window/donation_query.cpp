@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "help_contexts.h"
 #include "screen_classes.h"
 #include "splash_image.h"
 
@@ -73,6 +74,7 @@ TDonationQuery::TDonationQuery(QWidget* parent, QSize screen)
         screen = PrimaryScreenSize();
     SetScaledWindowSize(*this, QSize(456, 470), IsSmallScreen(screen) ? 82 : 100);
     CentreOnScreen(*this);
+    AssignHelpContexts(*this);
 }
 
 void TDonationQuery::DonateButtonClick()

@@ -1,6 +1,7 @@
 #include "font_dialog.h"
 
 #include "dialog_hook.h"
+#include "help_keys.h"
 #include "standard_colors.h"
 
 #include <QBoxLayout>
@@ -44,6 +45,7 @@ QTextCharFormat ChooseFontChanges(QWidget* parent, const QFont& font, const QCol
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPixelSize(17);
     dialog.setFont(dialogFont);
+    SetHelpContext(&dialog, 600);
     dialog.setCurrentFont(font);
     QComboBox* colors = AddColorBox(dialog, color);
     // What the dialog shows before the user acts: only what differs from it was chosen.

@@ -1,6 +1,7 @@
 #include "print_dialog.h"
 
 #include "dialog_hook.h"
+#include "help_keys.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +17,7 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer)
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     dialog.setMinMax(1, INT_MAX);
+    SetHelpContext(&dialog, 550);
     return TDialogHook<QPrintDialog>::Run(dialog);
 }
 

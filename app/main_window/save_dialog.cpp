@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "help_keys.h"
+
 namespace {
 SaveDialogHook& Hook()
 {
@@ -25,6 +27,7 @@ QString RunSaveDialog(QWidget* parent, const QString& directory)
                            QStringLiteral("Plain Text Files    (*.TXT)"),
                            QStringLiteral("All Files                  (*.*)")});
     dialog.setDirectory(directory);
+    SetHelpContext(&dialog, 500);
     if (Hook())
         return Hook()(dialog);
     if (dialog.exec() != QDialog::Accepted)

@@ -20,6 +20,9 @@
 #include "bible_search_dlg.h"
 #include "date_box.h"
 #include "font_aliases.h"
+#include "help_contexts.h"
+#include "help_keys.h"
+#include "html_help.h"
 #include "message_box.h"
 #include "options_dialog.h"
 #include "page_edit.h"
@@ -75,13 +78,17 @@ TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
     formFont.setBold(true);
     formFont.setItalic(true);
     setFont(formFont);
-    FHelpFileName = ProgramFolder() + QStringLiteral("selvmain.chm");
+    FHelpFileName = ProgramFolder() + QStringLiteral("selvmain.qch");
     FSaveDialogDirectory = FMyDocumentsDir;
 
     CreateMenusAndToolBar();
     CreateClientArea();
     CreateEditCommands();
     resize(649, 544);
+    AssignHelpContexts(*this);
+    SetHelpHook([this](uint16_t command, int context, bool& callHelp) {
+        return AppOnHelp(command, context, callHelp);
+    });
 
     QApplication::instance()->installEventFilter(this);
     LoadViewOptions(*this, QStringLiteral("Options"), SettingsKey);
@@ -91,6 +98,8 @@ TSelvarionMainForm::~TSelvarionMainForm()
 {
     SaveMainWindowPlacement(*this, QStringLiteral("MainWindow"), SettingsKey);
     SaveViewOptions(*this, QStringLiteral("Options"), SettingsKey);
+    SetHelpHook(nullptr);
+    HtmlHelp::CloseAll();
 }
 
 QAction* TSelvarionMainForm::AddCommand(QMenu* menu, const char* name, const QString& caption,
@@ -207,6 +216,9 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     MHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     MHelp->setObjectName(QStringLiteral("MHelp"));
     SetActionHint(MHelp->menuAction(), QStringLiteral("Get help"));
+    MHelpTopics = AddCommand(MHelp, "MHelpTopics", QStringLiteral("&HelpTopics"),
+                             QStringLiteral("Help Topics|Displays selvarion's help system"));
+    connect(MHelpTopics, &QAction::triggered, this, &TSelvarionMainForm::MHelpTopicsClick);
     MFindEasterDate = AddCommand(MHelp, "MFindEasterDate", QStringLiteral("&Find the date of Easter..."),
                                  QStringLiteral("Displays the dates of Western Easter and Pascha for the current year"));
     MDonate = AddCommand(MHelp, "MDonate", QStringLiteral("&Express Appreciation..."), {});
@@ -243,6 +255,11 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     MTBFindSaint->setAutoRaise(true);
     MTBFindSaint->setFixedSize(132, 23);
     MainToolBar->addWidget(MTBFindSaint);
+    MainToolBar->addSeparator();
+    MainToolBar->addAction(MHelpTopics);
+    MTBHelpTopics = static_cast<QToolButton*>(MainToolBar->widgetForAction(MHelpTopics));
+    MTBHelpTopics->setObjectName(QStringLiteral("MTBHelpTopics"));
+    MainToolBar->addSeparator();
     const QString findSaintHint =
         QStringLiteral("Find Saint|Finds the specified saint, and goes to that page");
     SetFindSaintTexts(QStringLiteral("Find &Saint..."), QStringLiteral("Find Saint..."),

@@ -98,6 +98,7 @@ public:
     QAction* MShowVerseNumbers;
     QAction* MShowNextIcon;   // F12 only, never in a menu
     QMenu* MHelp;
+    QAction* MHelpTopics;
     QAction* MFindEasterDate;
     QAction* MDonate;
     QAction* MAboutSelvarion;
@@ -106,6 +107,7 @@ public:
     QToolButton* MTBLivesSaints;
     QToolButton* MTBFindSaint;
     QToolButton* MTBEndBibleSearch;
+    QToolButton* MTBHelpTopics;
 
     // Editing: the Edit and Format menus, the edit toolbar and the editor's popup menu.
     QMenu* MEdit;
@@ -199,6 +201,12 @@ public:
     void MOldCalendarClick(QObject* sender);
     void MShowVerseNumbersClick();
     void MPreferencesClick();
+    // Opens the help file at its default topic.
+    void MHelpTopicsClick();
+    // The application's help hook: shows the topic of help context `data` for the commands
+    // HelpCommandContext and HelpCommandContextPopup (false for any other command). Reference
+    // topics open in the help window, popup topics next to the mouse or the control.
+    bool AppOnHelp(uint16_t command, int data, bool& callHelp);
     // The dates of Western Easter and Pascha for the selected year and the next.
     void MFindEasterDateClick();
     void MDonateClick();
@@ -265,6 +273,10 @@ private:
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
                         const QString& hint, const QKeySequence& key = {});
     QToolButton* AddPageButton(const char* name, const QString& caption, QAction* item);
+    // The reference topic of a context as the windows stand now.
+    QString ReferenceTopicNow(int context) const;
+    // Where the popup topic of a context is shown.
+    QPoint PopupPoint(int context) const;
     // Moves the civil date to `civil` (already checked against the old-calendar range).
     void GoToCivilDate(QObject* sender, const QDate& civil);
 

@@ -16,6 +16,9 @@
 #include <QToolBar>
 
 #include "date_box.h"
+#include "help_contexts.h"
+#include "help_topics.h"
+#include "html_help.h"
 #include "message_box.h"
 #include "rz_panel.h"
 #include "selvarion_main_form.h"
@@ -120,6 +123,8 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     }
     connect(AppDataButton, &QPushButton::clicked, this, &TOptionsDialog::AppDataButtonClick);
     ConnectVersionPages();
+    connect(HelpButton, &QPushButton::clicked, this, &TOptionsDialog::HelpButtonClick);
+    AssignHelpContexts(*this);
 
     mainForm.OptionsDialog = this;
     FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
@@ -254,6 +259,25 @@ void TOptionsDialog::keyPressEvent(QKeyEvent* e)
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+QString TOptionsDialog::HelpTopic() const
+{
+    const QWidget* page = PageControl->currentWidget();
+    if (page == UserPrefs)
+        return PreferencesTopic(TPreferencesTopic::Preferences);
+    if (page == BibleVersions || page == ChangeVersionsPage)
+        return PreferencesTopic(TPreferencesTopic::Versions);
+    if (page == BibleFiles)
+        return PreferencesTopic(TPreferencesTopic::Files);
+    if (page == InstallPage)
+        return PreferencesTopic(TPreferencesTopic::Install);
+    return PreferencesTopic(TPreferencesTopic::Dialog);
+}
+
+void TOptionsDialog::HelpButtonClick()
+{
+    HtmlHelp::DisplayTopic(FMainForm.FHelpFileName + HelpTopic());
 }
 
 void TOptionsDialog::LoadPersonalizedClick(QRadioButton* sender)

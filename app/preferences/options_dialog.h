@@ -128,6 +128,9 @@ public:
     void LoadPersonalizedClick(QRadioButton* sender);
     // Shows the user's data folder in a file browser.
     void AppDataButtonClick();
+    // The help topic of the page shown; Help shows it.
+    QString HelpTopic() const;
+    void HelpButtonClick();
 
     // The version roles: "Change Active Versions", a role's radio button (pick mode of the
     // Bible Files page), the OK and Cancel of the change page, and "Apply Changes", which puts

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,14 +90,10 @@ TEST_F(OptionsDialogMessagesTest, FolderButtonBrowsesTheDataFolder)
     Options().AppDataBrowser->reject();
 }
 
-TEST_F(OptionsDialogMessagesTest, F1SetsTheHelpFlagAndShowingClearsIt)
+TEST_F(OptionsDialogMessagesTest, ShowingClearsTheHelpFlag)
 {
-    Options().show();
-    EXPECT_FALSE(env.main->FHelpKeyPressed);
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(&Options(), &f1);
-    EXPECT_TRUE(env.main->FHelpKeyPressed);
-    Options().hide();
+    // A flag left set by an F1 that asked for no help does not place the next popup.
+    env.main->FHelpKeyPressed = true;
     Options().show();
     EXPECT_FALSE(env.main->FHelpKeyPressed);
     Options().hide();

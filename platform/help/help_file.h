@@ -1,0 +1,46 @@
+#pragma once
+// A compiled help file opened for reading. The file is registered in a help collection of
+// its own in a temporary folder, which lives as long as this object.
+#include <QHash>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+class QHelpEngine;
+
+class THelpFile {
+public:
+    THelpFile();
+    ~THelpFile();
+    THelpFile(const THelpFile&) = delete;
+    THelpFile& operator=(const THelpFile&) = delete;
+
+    // Opens the compiled help file at `path`; false, with `error` saying why, when it is
+    // missing, unreadable or not a compiled help file.
+    bool Open(const QString& path, QString& error);
+
+    // The pages of the file by their paths inside it ("html/refdlg/fontdlg.htm").
+    QStringList Pages() const;
+    bool HasPage(const QString& page) const { return FPages.contains(page); }
+    // The address of a page for the help engine and the topic browser.
+    QUrl PageUrl(const QString& page, const QString& anchor = {}) const;
+    // The page behind an address of the help engine; empty when the file has none.
+    QString PageOf(const QUrl& url) const;
+    QByteArray PageData(const QString& page) const;
+    // The page shown when the file is opened without a topic.
+    QString DefaultPage() const { return FDefaultPage; }
+    // The title the file gives its help window.
+    QString Title() const { return FTitle; }
+
+    QHelpEngine& Engine() { return *FEngine; }
+
+private:
+    QTemporaryDir FCollectionDir;
+    std::unique_ptr<QHelpEngine> FEngine;
+    QString FNamespace;
+    QHash<QString, QUrl> FPages;
+    QString FDefaultPage;
+    QString FTitle;
+};

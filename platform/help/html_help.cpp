@@ -1,0 +1,75 @@
+#include "html_help.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QWindow>
+
+#include "help_address.h"
+#include "help_file.h"
+#include "help_window.h"
+
+namespace {
+
+QPointer<THelpWindow>& Current()
+{
+    static QPointer<THelpWindow> window;
+    return window;
+}
+
+HtmlHelp::Hook& TestHook()
+{
+    static HtmlHelp::Hook hook;
+    return hook;
+}
+
+// A window opened while a modal dialog runs stays usable: it is kept with that dialog.
+void KeepOverModalDialog(THelpWindow& window)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    window.winId();
+    if (QWindow* handle = window.windowHandle())
+        handle->setTransientParent(modal && modal != &window ? modal->windowHandle() : nullptr);
+}
+
+} // namespace
+
+void HtmlHelp::DisplayTopic(const QString& address)
+{
+    if (TestHook()) {
+        TestHook()(address);
+        return;
+    }
+    const THelpAddress topic = ParseHelpAddress(address);
+    if (topic.file.isEmpty())
+        return;
+    THelpWindow* window = Current();
+    if (!window || !window->Shows(topic.file)) {
+        auto file = std::make_unique<THelpFile>();
+        QString error;
+        if (!file->Open(topic.file, error))
+            return;
+        CloseAll();
+        window = new THelpWindow(std::move(file), topic.file);
+        Current() = window;
+    }
+    window->ShowTopic(topic.page, topic.anchor);
+    KeepOverModalDialog(*window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void HtmlHelp::CloseAll()
+{
+    delete Current().data();
+}
+
+THelpWindow* HtmlHelp::Window()
+{
+    return Current();
+}
+
+void HtmlHelp::SetHook(Hook hook)
+{
+    TestHook() = std::move(hook);
+}
