@@ -13,6 +13,7 @@
 
 #include "dialog_hook.h"
 #include "file_copy.h"
+#include "help_keys.h"
 #include "selvarion_main_form.h"
 #include "short_path.h"
 #include "ui_guards.h"
@@ -48,6 +49,7 @@ void TOptionsDialog::FileBrowseButtonClick()
     browse.setObjectName(QStringLiteral("BrowseDialog"));
     browse.setFileMode(QFileDialog::ExistingFile);
     browse.setAcceptMode(QFileDialog::AcceptOpen);
+    SetHelpContext(&browse, 950);
     const QString chosen = TDialogHook<QFileDialog>::Run(browse) ? browse.selectedFiles().value(0) : QString();
     if (chosen.isEmpty()) {
         const QString kept = HiddenLabel->text();

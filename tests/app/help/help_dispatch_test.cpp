@@ -20,6 +20,7 @@
 #include "about_box.h"
 #include "app_windows.h"
 #include "custom_find_dialog.h"
+#include "dialog_hook.h"
 #include "help_keys.h"
 #include "html_help.h"
 #include "key_popup.h"
@@ -226,6 +227,13 @@ TEST_F(HelpDispatchTest, DialogsAskForTheirOwnTopics)
     env.main->MSaveAsClick();
     SetSaveDialogHook(nullptr);
     EXPECT_EQ(Last().address, Address("::/html/refdlg/saveasdlg.htm>secwin"));
+    TDialogHook<QFileDialog>::Set([](QFileDialog& dialog) {
+        PressF1(dialog.findChild<QLineEdit*>());
+        return false;
+    });
+    options.FileBrowseButtonClick();
+    TDialogHook<QFileDialog>::Set(nullptr);
+    EXPECT_EQ(Last().address, Address("::/html/refdlg/browsedlg.htm>secwin"));
 }
 
 TEST_F(HelpDispatchTest, ContextsWithoutATopicAskForAnEmptyAddress)
