@@ -1,52 +1,113 @@
 #include "reg_ini_file.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
+#include <QUtf8StringView>
 #include <QtDebug>
+#include <algorithm>
 #include <cctype>
 #include <optional>
+#include <set>
 #include <variant>
 #include <vector>
 
 namespace {
 
+constexpr int MaxKeyDepth = TRegIniFile::MaxKeyDepth;
+constexpr int MaxNameLength = TRegIniFile::MaxNameLength;
+// How long a write waits for another program's write to end, trying every few milliseconds.
+constexpr int LockWaitMs = 10000;
+constexpr int LockRetryMs = 5;
+
 // ---- the tree of keys ----
+
+QString Folded(const QString& name) { return name.toCaseFolded(); }
 
 struct Value {
     QString name;
     QString data;
 };
 
+// A key's values and subkeys keep their written order and are found by name without
+// regard to case.
 struct Key {
+    explicit Key(QString keyName = {}) : name(std::move(keyName)) {}
+
     QString name;
     std::vector<Value> values;
-    std::vector<Key> children;
+    QHash<QString, size_t> valueIndex;   // folded name -> position in `values`
+    std::vector<std::unique_ptr<Key>> children;
+    QHash<QString, Key*> childIndex;     // folded name -> child
 
-    Key* Child(const QString& childName) {
-        for (Key& k : children)
-            if (k.name.compare(childName, Qt::CaseInsensitive) == 0) return &k;
-        return nullptr;
-    }
-    const Key* Child(const QString& childName) const {
-        return const_cast<Key*>(this)->Child(childName);
-    }
+    Key* Child(const QString& childName) const { return childIndex.value(Folded(childName)); }
     Key& ChildOrNew(const QString& childName) {
         if (Key* k = Child(childName)) return *k;
-        children.push_back(Key{childName, {}, {}});
-        return children.back();
+        return Adopt(std::make_unique<Key>(childName));
     }
-    Value* Find(const QString& valueName) {
-        for (Value& v : values)
-            if (v.name.compare(valueName, Qt::CaseInsensitive) == 0) return &v;
-        return nullptr;
+    Key& Adopt(std::unique_ptr<Key> child) {
+        Key& k = *child;
+        childIndex.insert(Folded(k.name), &k);
+        children.push_back(std::move(child));
+        return k;
     }
-    const Value* Find(const QString& valueName) const { return const_cast<Key*>(this)->Find(valueName); }
+    std::unique_ptr<Key> Release(const QString& childName) {
+        Key* k = Child(childName);
+        if (!k) return nullptr;
+        childIndex.remove(Folded(childName));
+        const auto it = std::find_if(children.begin(), children.end(), [k](const auto& c) { return c.get() == k; });
+        std::unique_ptr<Key> taken = std::move(*it);
+        children.erase(it);
+        return taken;
+    }
+    const Value* Find(const QString& valueName) const {
+        const auto it = valueIndex.constFind(Folded(valueName));
+        return it == valueIndex.cend() ? nullptr : &values[*it];
+    }
+    void Set(const QString& valueName, const QString& data) {
+        const QString folded = Folded(valueName);
+        const auto it = valueIndex.constFind(folded);
+        if (it != valueIndex.cend()) {
+            values[*it].data = data;
+        } else {
+            valueIndex.insert(folded, values.size());
+            values.push_back(Value{valueName, data});
+        }
+    }
+    void Remove(const QString& valueName) {
+        const auto it = valueIndex.constFind(Folded(valueName));
+        if (it == valueIndex.cend()) return;
+        values.erase(values.begin() + qsizetype(*it));
+        valueIndex.clear();
+        for (size_t i = 0; i < values.size(); ++i) valueIndex.insert(Folded(values[i].name), i);
+    }
 };
 
+// Levels of the tree from `key` down, `key` included.
+int Height(const Key& key) {
+    int height = 0;
+    std::vector<std::pair<const Key*, int>> stack{{&key, 1}};
+    while (!stack.empty()) {
+        const auto [k, level] = stack.back();
+        stack.pop_back();
+        height = std::max(height, level);
+        for (const auto& child : k->children) stack.push_back({child.get(), level + 1});
+    }
+    return height;
+}
+
 using KeyPath = QStringList;   // key names from the root
+
+bool WithinLimits(const KeyPath& path) {
+    return path.size() <= MaxKeyDepth &&
+           std::all_of(path.begin(), path.end(), [](const QString& name) { return name.size() <= MaxNameLength; });
+}
 
 KeyPath SplitPath(const QString& path) {
     KeyPath parts;
@@ -56,17 +117,32 @@ KeyPath SplitPath(const QString& path) {
 
 // The key names below `key` that spell `parts[from..]`, where a name may itself hold "\":
 // at each level the longest run of parts that names an existing subkey is taken first.
-std::optional<KeyPath> Locate(const Key& key, const QStringList& parts, qsizetype from = 0) {
+// `dead` remembers the places already found to lead nowhere.
+std::optional<KeyPath> Locate(const Key& key, const QStringList& parts, qsizetype from,
+                              std::set<std::pair<const Key*, qsizetype>>& dead) {
     if (from == parts.size()) return KeyPath{};
-    for (qsizetype end = parts.size(); end > from; --end) {
+    if (dead.count({&key, from})) return std::nullopt;
+    // No name is longer than MaxNameLength: longer runs need not be tried.
+    qsizetype last = from + 1;
+    for (qsizetype length = parts[from].size(); last < parts.size(); ++last) {
+        length += 1 + parts[last].size();
+        if (length > MaxNameLength) break;
+    }
+    for (qsizetype end = last; end > from; --end) {
         const Key* child = key.Child(parts.mid(from, end - from).join(QLatin1Char('\\')));
         if (!child) continue;
-        if (std::optional<KeyPath> rest = Locate(*child, parts, end)) {
+        if (std::optional<KeyPath> rest = Locate(*child, parts, end, dead)) {
             rest->prepend(child->name);
             return rest;
         }
     }
+    dead.insert({&key, from});
     return std::nullopt;
+}
+
+std::optional<KeyPath> Locate(const Key& key, const QStringList& parts) {
+    std::set<std::pair<const Key*, qsizetype>> dead;
+    return Locate(key, parts, 0, dead);
 }
 
 Key* Walk(Key& root, const KeyPath& path, bool create) {
@@ -80,9 +156,9 @@ Key* Walk(Key& root, const KeyPath& path, bool create) {
 }
 
 // ---- the store file ----
-// Lines "[name\name\...]" open a key; lines "name=data" are values of the last opened key.
-// In names "%", "\", "[", "]", "=", "#" and control characters are written as %XX; in data "%"
-// and control characters. Lines that do not parse are skipped.
+// Lines "[name\name\...]" open a key ("[]" the root); lines "name=data" are values of the
+// last opened key; lines starting with "#" are comments. In names "%", "\", "[", "]", "=",
+// "#" and control characters are written as %XX; in data "%" and control characters.
 
 QString Escape(const QString& text, bool isName) {
     QString out;
@@ -118,41 +194,88 @@ QString Unescape(const QString& text) {
     return out;
 }
 
-void Parse(const QByteArray& bytes, Key& root) {
+// Reads the store file into `root`, as far as it can. Returns what was damaged (the first
+// line that did not parse cleanly), or an empty text for a clean file.
+QString Parse(const QByteArray& bytes, Key& root) {
+    QString damage;
+    auto damaged = [&](qsizetype lineNumber, const QString& what) {
+        if (damage.isEmpty()) damage = QStringLiteral("line %1 %2").arg(lineNumber).arg(what);
+    };
     Key* current = nullptr;
+    qsizetype lineNumber = 0;
     for (const QByteArray& rawLine : bytes.split('\n')) {
+        ++lineNumber;
+        if (!QUtf8StringView(rawLine).isValidUtf8()) damaged(lineNumber, QStringLiteral("is not UTF-8 text"));
         QString line = QString::fromUtf8(rawLine);
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
         if (line.startsWith(QLatin1Char('['))) {
             current = nullptr;
-            if (!line.endsWith(QLatin1Char(']'))) continue;
+            if (!line.endsWith(QLatin1Char(']')) || line.size() < 2) {
+                damaged(lineNumber, QStringLiteral("is a key without its closing bracket"));
+                continue;
+            }
             KeyPath path;
             for (const QString& part : line.mid(1, line.size() - 2).split(QLatin1Char('\\'), Qt::SkipEmptyParts))
                 path << Unescape(part);
-            current = Walk(root, path, true);
+            if (path.size() > MaxKeyDepth)
+                damaged(lineNumber, QStringLiteral("nests keys deeper than %1 levels").arg(MaxKeyDepth));
+            else if (!WithinLimits(path))
+                damaged(lineNumber, QStringLiteral("holds a key name longer than %1 characters").arg(MaxNameLength));
+            else
+                current = Walk(root, path, true);
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!current || eq < 0) continue;
+        if (eq < 0) {
+            damaged(lineNumber, QStringLiteral("is neither a key nor a value"));
+            continue;
+        }
+        if (!current) {
+            damaged(lineNumber, QStringLiteral("is a value outside any readable key"));
+            continue;
+        }
         const QString name = Unescape(line.left(eq));
-        const QString data = Unescape(line.mid(eq + 1));
-        if (Value* v = current->Find(name))
-            v->data = data;
-        else
-            current->values.push_back(Value{name, data});
+        if (name.size() > MaxNameLength) {
+            damaged(lineNumber, QStringLiteral("holds a value name longer than %1 characters").arg(MaxNameLength));
+            continue;
+        }
+        current->Set(name, Unescape(line.mid(eq + 1)));
     }
+    return damage;
 }
 
-void Serialize(const Key& key, const QString& path, QByteArray& out) {
-    if (!path.isEmpty()) {
-        out += '[' + path.toUtf8() + "]\n";
+// Every key as a line with its full path, followed by its values; without recursion, and
+// as the paths are bounded by the store's limits, in time linear in the store's size.
+void Serialize(const Key& root, QByteArray& out) {
+    auto writeValues = [&out](const Key& key) {
         for (const Value& v : key.values)
             out += (Escape(v.name, true) + QLatin1Char('=') + Escape(v.data, false)).toUtf8() + '\n';
+    };
+    if (!root.values.empty()) {
+        out += "[]\n";
+        writeValues(root);
     }
-    for (const Key& child : key.children) {
-        const QString escaped = Escape(child.name, true);
-        Serialize(child, path.isEmpty() ? escaped : path + QLatin1Char('\\') + escaped, out);
+    struct Frame {
+        const Key* key;
+        size_t nextChild;
+        qsizetype pathLength;   // of `path` while at this key
+    };
+    QByteArray path;
+    std::vector<Frame> stack{{&root, 0, 0}};
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        if (frame.nextChild == frame.key->children.size()) {
+            stack.pop_back();
+            continue;
+        }
+        const Key& child = *frame.key->children[frame.nextChild++];
+        path.truncate(frame.pathLength);
+        if (!path.isEmpty()) path += '\\';
+        path += Escape(child.name, true).toUtf8();
+        out += '[' + path + "]\n";
+        writeValues(child);
+        stack.push_back({&child, 0, path.size()});
     }
 }
 
@@ -165,83 +288,162 @@ struct EraseKey { KeyPath key; };
 struct MoveKey { KeyPath from, to; };
 using Change = std::variant<SetValue, DeleteValue, CreateKey, EraseKey, MoveKey>;
 
-bool Detach(Key& root, const KeyPath& path, Key* taken) {
-    if (path.isEmpty()) return false;
-    Key* parent = Walk(root, path.mid(0, path.size() - 1), false);
-    if (!parent) return false;
-    for (auto it = parent->children.begin(); it != parent->children.end(); ++it) {
-        if (it->name.compare(path.last(), Qt::CaseInsensitive) == 0) {
-            if (taken) *taken = std::move(*it);
-            parent->children.erase(it);
-            return true;
-        }
+// Whether the change leaves the tree within the store's limits.
+bool Fits(const Key& root, const Change& change) {
+    if (auto* c = std::get_if<SetValue>(&change)) return WithinLimits(c->key) && c->name.size() <= MaxNameLength;
+    if (auto* c = std::get_if<CreateKey>(&change)) return WithinLimits(c->key);
+    if (auto* c = std::get_if<MoveKey>(&change)) {
+        const Key* moved = Walk(const_cast<Key&>(root), c->from, false);
+        return WithinLimits(c->to) && (!moved || c->to.size() - 1 + Height(*moved) <= MaxKeyDepth);
     }
-    return false;
+    return true;
+}
+
+// The path's name for messages.
+QString Describe(const KeyPath& key, const QString& name = {}) {
+    QString text = key.join(QLatin1Char('\\'));
+    if (!name.isEmpty()) text += QLatin1Char('\\') + name;
+    return text.size() > 80 ? text.left(80) + QStringLiteral("...") : text;
+}
+
+QString Describe(const Change& change) {
+    if (auto* c = std::get_if<SetValue>(&change)) return Describe(c->key, c->name);
+    if (auto* c = std::get_if<CreateKey>(&change)) return Describe(c->key);
+    if (auto* c = std::get_if<MoveKey>(&change)) return Describe(c->to);
+    return {};
 }
 
 // Applies one change; false when it could not apply (a move whose source is gone).
 bool Apply(Key& root, const Change& change) {
     if (auto* c = std::get_if<SetValue>(&change)) {
-        Key* k = Walk(root, c->key, true);
-        if (Value* v = k->Find(c->name))
-            v->data = c->data;
-        else
-            k->values.push_back(Value{c->name, c->data});
+        Walk(root, c->key, true)->Set(c->name, c->data);
     } else if (auto* c = std::get_if<DeleteValue>(&change)) {
-        if (Key* k = Walk(root, c->key, false))
-            std::erase_if(k->values, [&](const Value& v) { return v.name.compare(c->name, Qt::CaseInsensitive) == 0; });
+        if (Key* k = Walk(root, c->key, false)) k->Remove(c->name);
     } else if (auto* c = std::get_if<CreateKey>(&change)) {
         Walk(root, c->key, true);
     } else if (auto* c = std::get_if<EraseKey>(&change)) {
-        Detach(root, c->key, nullptr);
+        if (Key* parent = c->key.isEmpty() ? nullptr : Walk(root, c->key.mid(0, c->key.size() - 1), false))
+            parent->Release(c->key.last());
     } else if (auto* c = std::get_if<MoveKey>(&change)) {
         if (!Walk(root, c->from, false) || Walk(root, c->to, false)) return false;
-        Key moved;
-        Detach(root, c->from, &moved);
-        Key* parent = Walk(root, c->to.mid(0, c->to.size() - 1), true);
-        moved.name = c->to.last();
-        parent->children.push_back(std::move(moved));
+        std::unique_ptr<Key> moved = Walk(root, c->from.mid(0, c->from.size() - 1), false)->Release(c->from.last());
+        moved->name = c->to.last();
+        Walk(root, c->to.mid(0, c->to.size() - 1), true)->Adopt(std::move(moved));
     }
     return true;
 }
+
+// ---- reports ----
+
+enum class Trouble { Unwritable, Unreadable, Damaged, Refused };
 
 std::function<void(const QString&)>& ErrorHandler() {
     static std::function<void(const QString&)> handler;
     return handler;
 }
-bool& ErrorReported() {
-    static bool reported = false;
+std::set<Trouble>& Reported() {
+    static std::set<Trouble> reported;
     return reported;
 }
 
-void ReportStoreError(const QString& message) {
-    if (ErrorReported()) return;
-    ErrorReported() = true;
+void Report(Trouble kind, const QString& message) {
+    if (!Reported().insert(kind).second) return;
     if (ErrorHandler())
         ErrorHandler()(message);
     else
         qWarning("%s", qPrintable(message));
 }
 
-Key LoadStore() {
+QString Native(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
+
+// ---- reading and replacing the file ----
+
+struct LoadedStore {
     Key root;
-    QFile file(TRegIniFile::StoreFileName());
-    if (file.open(QIODevice::ReadOnly)) Parse(file.readAll(), root);
-    return root;
+    bool readable = true;   // false: the file is there but could not be read
+    QString damage;         // what did not parse, empty when clean
+    QByteArray bytes;       // the file as read, kept only when damaged
+};
+
+LoadedStore LoadStore() {
+    LoadedStore store;
+    const QString fileName = TRegIniFile::StoreFileName();
+    QFile file(fileName);
+    if (!QFileInfo::exists(fileName)) return store;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        store.readable = false;
+        Report(Trouble::Unreadable,
+               QStringLiteral("The settings could not be read from %1: %2. The file is left as it is, and "
+                              "the settings of this session will not be saved.")
+                   .arg(Native(fileName), file.errorString()));
+        return store;
+    }
+    store.damage = Parse(bytes, store.root);
+    if (!store.damage.isEmpty()) store.bytes = std::move(bytes);
+    return store;
 }
 
-bool SaveStore(const Key& root) {
-    const QString fileName = TRegIniFile::StoreFileName();
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
+// Keeps a copy of a damaged store before it is first rewritten, unless the same copy is
+// there already. False when no copy could be made: the store must then stay as it is.
+bool KeepDamagedCopy(const QString& fileName, const LoadedStore& store) {
+    QString copyName = fileName + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(copyName); ++n) {
+        QFile existing(copyName);
+        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == store.bytes) return true;
+        copyName = fileName + QStringLiteral(".damaged.") + QString::number(n);
+    }
+    QSaveFile copy(copyName);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(store.bytes) != store.bytes.size() || !copy.commit()) {
+        Report(Trouble::Damaged,
+               QStringLiteral("The settings file %1 is damaged (%2), and no copy of it could be saved as %3: %4. "
+                              "The file is left as it is, and the settings of this session will not be saved.")
+                   .arg(Native(fileName), store.damage, Native(copyName), copy.errorString()));
+        return false;
+    }
+    Report(Trouble::Damaged,
+           QStringLiteral("The settings file %1 was damaged (%2). What could be read is kept, and the damaged "
+                          "file was copied to %3.")
+               .arg(Native(fileName), store.damage, Native(copyName)));
+    return true;
+}
+
+bool SaveStore(const QString& fileName, const Key& root) {
     QByteArray out = "# Selvarion settings\n";
-    Serialize(root, QString(), out);
+    Serialize(root, out);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        ReportStoreError(QStringLiteral("The settings could not be saved to %1: %2")
-                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        Report(Trouble::Unwritable, QStringLiteral("The settings could not be saved to %1: %2")
+                                        .arg(Native(fileName), file.errorString()));
         return false;
     }
     return true;
+}
+
+// Merges `changes` into the file's latest contents and replaces it, holding the lock file.
+// Returns the tree written, or nothing when the file was left as it is.
+std::optional<Key> MergeIntoStore(const std::vector<Change>& changes) {
+    const QString fileName = TRegIniFile::StoreFileName();
+    auto unwritable = [&](const QString& why) {
+        Report(Trouble::Unwritable, QStringLiteral("The settings could not be saved to %1: %2").arg(Native(fileName), why));
+        return std::nullopt;
+    };
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath())) return unwritable(QStringLiteral("its folder cannot be made"));
+    // Writes take milliseconds: the lock is tried again at short intervals.
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    const QDeadlineTimer deadline(LockWaitMs);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError) return unwritable(QStringLiteral("its lock file cannot be made"));
+        if (deadline.hasExpired()) return unwritable(QStringLiteral("another program keeps it locked"));
+        QThread::msleep(LockRetryMs);
+    }
+    LoadedStore latest = LoadStore();
+    if (!latest.readable) return std::nullopt;
+    if (!latest.damage.isEmpty() && !KeepDamagedCopy(fileName, latest)) return std::nullopt;
+    for (const Change& c : changes) Apply(latest.root, c);
+    if (!SaveStore(fileName, latest.root)) return std::nullopt;
+    return std::move(latest.root);
 }
 
 } // namespace
@@ -252,17 +454,27 @@ struct TRegIniFile::Impl {
     std::vector<Change> pending;
     bool lazy = true;
 
-    void Do(Change change) {
+    // False when the change is refused, being beyond the store's limits.
+    bool Do(Change change) {
+        if (!Fits(root, change)) {
+            Report(Trouble::Refused,
+                   QStringLiteral("The setting %1 was not saved: the settings keep no names longer than %2 "
+                                  "characters and no keys nested deeper than %3 levels.")
+                       .arg(Describe(change))
+                       .arg(MaxNameLength)
+                       .arg(MaxKeyDepth));
+            return false;
+        }
         Apply(root, change);
         pending.push_back(std::move(change));
         if (!lazy) Flush();
+        return true;
     }
     void Flush() {
         if (pending.empty()) return;
-        Key latest = LoadStore();
-        for (const Change& c : pending) Apply(latest, c);
+        std::optional<Key> written = MergeIntoStore(pending);
         pending.clear();
-        if (SaveStore(latest)) root = std::move(latest);
+        if (written) root = std::move(*written);
     }
     // A section is the subkey of that name; failing that, a name with "\" may lead through
     // existing subkeys ("InstalledFiles\<version>"). A new section is made with the name as given.
@@ -290,7 +502,7 @@ struct TRegIniFile::Impl {
 };
 
 TRegIniFile::TRegIniFile(const QString& keyPath) : d(std::make_unique<Impl>()) {
-    d->root = LoadStore();
+    d->root = std::move(LoadStore().root);
     d->current = d->Resolve(QLatin1Char('\\') + keyPath);
     if (!Walk(d->root, d->current, false)) d->Do(CreateKey{d->current});
 }
@@ -300,8 +512,7 @@ TRegIniFile::~TRegIniFile() { d->Flush(); }
 bool TRegIniFile::OpenKey(const QString& path, bool canCreate) {
     const KeyPath target = d->Resolve(path);
     if (!Walk(d->root, target, false)) {
-        if (!canCreate) return false;
-        d->Do(CreateKey{target});
+        if (!canCreate || !d->Do(CreateKey{target})) return false;
     }
     d->current = target;
     return true;
@@ -355,7 +566,7 @@ QStringList TRegIniFile::ReadSection(const QString& section) const {
 QStringList TRegIniFile::ReadSections() const {
     QStringList names;
     if (const Key* k = Walk(d->root, d->current, false))
-        for (const Key& child : k->children) names << child.name;
+        for (const auto& child : k->children) names << child->name;
     return names;
 }
 
@@ -369,8 +580,7 @@ void TRegIniFile::EraseSection(const QString& section) {
 
 bool TRegIniFile::MoveSection(const QString& from, const QString& to) {
     if (from.isEmpty() || to.isEmpty() || !SectionExists(from) || SectionExists(to)) return false;
-    d->Do(MoveKey{d->Section(from), d->Section(to)});
-    return true;
+    return d->Do(MoveKey{d->Section(from), d->Section(to)});
 }
 
 bool TRegIniFile::LazyWrite() const { return d->lazy; }
@@ -392,7 +602,7 @@ QString TRegIniFile::StoreFileName() {
 
 void TRegIniFile::SetStoreErrorHandler(std::function<void(const QString&)> handler) {
     ErrorHandler() = std::move(handler);
-    ErrorReported() = false;
+    Reported().clear();
 }
 
 int StrToIntDef(const QString& text, int def) {

@@ -23,8 +23,18 @@
 // Writing: with lazy writing on (the default) changes are kept and written when the object
 // is destroyed or UpdateFile is called; with it off every change is written at once. A
 // write merges the changes into the file's current contents and replaces the file
-// atomically. A store that cannot be written is reported once per run through the error
-// handler (default: qWarning); the program goes on with what it has in memory.
+// atomically, holding the lock file "registry.ini.lock" beside it meanwhile, so that
+// programs writing at the same time lose nothing of each other's.
+//
+// Trouble with the store goes to the error handler (default: qWarning), each kind once per
+// run; the program goes on with what it has in memory:
+//  - a store that cannot be written;
+//  - a store that exists but cannot be read: it is never replaced;
+//  - a damaged store (lines that do not parse, keys nested deeper than MaxKeyDepth, names
+//    longer than MaxNameLength): it is read as far as it can be, and before it is first
+//    rewritten a copy of it is kept as "registry.ini.damaged" (".damaged.2" and so on when
+//    an older, different copy is there); without that copy it is not rewritten;
+//  - a value or key whose path or name is beyond those limits: it is not written.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,6 +42,10 @@
 
 class TRegIniFile {
 public:
+    // Limits of what the store keeps; no setting comes near them.
+    static constexpr int MaxKeyDepth = 32;       // key names in a path from the root
+    static constexpr int MaxNameLength = 1024;   // characters of a key or value name
+
     // Opens (creating) the key at `keyPath`, taken from the root.
     explicit TRegIniFile(const QString& keyPath);
     ~TRegIniFile();
@@ -39,7 +53,8 @@ public:
     TRegIniFile& operator=(const TRegIniFile&) = delete;
 
     // Makes `path` the current key (see above for relative and rooted paths). Returns false,
-    // keeping the current key, when the key is missing and `canCreate` is false.
+    // keeping the current key, when the key is missing and `canCreate` is false (or it is
+    // beyond the store's limits).
     bool OpenKey(const QString& path, bool canCreate);
     bool KeyExists(const QString& path) const;
     QString CurrentPath() const;   // "Software\Tavrendel\Selvarion"
@@ -59,7 +74,8 @@ public:
     void DeleteKey(const QString& section, const QString& ident);   // one value
     void EraseSection(const QString& section);                      // the subkey and all below it
     // Moves section `from` with all its values and subkeys to the new name `to`; only when
-    // `from` exists and no section `to` exists (so a change of letter case only moves nothing).
+    // `from` exists, no section `to` exists (so a change of letter case only moves nothing)
+    // and the moved keys stay within the store's limits.
     bool MoveSection(const QString& from, const QString& to);
 
     bool LazyWrite() const;
@@ -68,8 +84,8 @@ public:
 
     // Where the store lives (see above).
     static QString StoreFileName();
-    // Receives the one report of a store that cannot be written; setting a handler (or
-    // nullptr for the default) re-arms the report.
+    // Receives the reports of trouble with the store (see above); setting a handler (or
+    // nullptr for the default) re-arms them.
     static void SetStoreErrorHandler(std::function<void(const QString&)> handler);
 
 private:

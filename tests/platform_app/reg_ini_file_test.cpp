@@ -1,8 +1,17 @@
 #include "reg_ini_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <vector>
+
+#include "repro_files.h"
 
 namespace {
 
@@ -13,7 +22,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         qputenv("SELVARION_CONFIG_DIR", dir_.path().toUtf8());
-        TRegIniFile::SetStoreErrorHandler([this](const QString&) { ++errors_; });
+        TRegIniFile::SetStoreErrorHandler([this](const QString& message) { reports_ << message; });
     }
     void TearDown() override {
         TRegIniFile::SetStoreErrorHandler(nullptr);
@@ -29,8 +38,40 @@ protected:
         f.write(bytes);
     }
 
+    QByteArray FileBytes(const QString& name) const {
+        QFile f(dir_.path() + "/" + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Runs `body` in child processes, at the same time, and waits for them; true when every
+    // child ended with status 0. `unprivileged`: as root the children run as another user,
+    // so that file permissions hold for them.
+    static bool InChildren(int count, bool unprivileged, const std::function<int(int child)>& body) {
+        std::vector<pid_t> children;
+        for (int i = 0; i < count; ++i) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
+                _exit(body(i));
+            }
+            children.push_back(pid);
+        }
+        bool allPassed = true;
+        for (pid_t pid : children) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            allPassed = allPassed && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        }
+        return allPassed;
+    }
+    // Lets unprivileged children of InChildren use the store's folder and its file as their owner.
+    void HandOverToChildren() const {
+        if (geteuid() != 0) return;
+        for (const QString& path : {dir_.path(), TRegIniFile::StoreFileName()})
+            ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    }
+
     QTemporaryDir dir_;
-    int errors_ = 0;
+    QStringList reports_;
 };
 
 TEST_F(RegIniFileTest, StoreFileFollowsTheEnvironment) {
@@ -174,7 +215,7 @@ TEST_F(RegIniFileTest, LazyWritesWaitForCloseAndMergeWithOtherObjects) {
     TRegIniFile reg(kSettingsKey);
     EXPECT_EQ(reg.ReadInteger("DateWindow", "Left", -1), 10);
     EXPECT_EQ(reg.ReadInteger("OptionsDialogWindow", "Left", -1), 20);
-    EXPECT_EQ(errors_, 0);
+    EXPECT_TRUE(reports_.isEmpty());
 }
 
 TEST_F(RegIniFileTest, DeleteKeyRemovesOneValue) {
@@ -254,11 +295,13 @@ TEST_F(RegIniFileTest, UnwritableStoreIsReportedOnceAndValuesStayInMemory) {
     }
     TRegIniFile reg(kSettingsKey);
     EXPECT_EQ(reg.ReadInteger("Options", "SaveBackups", 7), 7);   // the program goes on with defaults
-    EXPECT_EQ(errors_, 1);
+    ASSERT_EQ(reports_.size(), 1);
+    EXPECT_TRUE(reports_[0].startsWith("The settings could not be saved to " + dir_.path() + "/file/sub/registry.ini"))
+        << reports_[0].toStdString();
 }
 
 TEST_F(RegIniFileTest, DamagedStoreLoadsAsFarAsItCan) {
-    WriteStore("orphan=before any key\n"
+    const QByteArray damaged = "orphan=before any key\n"
                "[Software\\Tavrendel\\Selvarion\\Options]\n"
                "ShowIcons=0\n"
                "no equals sign here\n"
@@ -268,7 +311,8 @@ TEST_F(RegIniFileTest, DamagedStoreLoadsAsFarAsItCan) {
                "\x01\xff\xfe garbage\n"
                "[Software\\Tavrendel\\Selvarion\\MainWindow]\r\n"
                "Left=12\r\n"
-               "Top=");
+               "Top=";
+    WriteStore(damaged);
     TRegIniFile reg(kSettingsKey);
     EXPECT_FALSE(reg.ReadBool("Options", "ShowIcons", true));
     EXPECT_EQ(reg.ReadString("Options", "Bad%zz", ""), "50%");
@@ -283,6 +327,104 @@ TEST_F(RegIniFileTest, DamagedStoreLoadsAsFarAsItCan) {
     EXPECT_FALSE(again.ReadBool("Options", "ShowIcons", true));
     EXPECT_FALSE(again.ReadBool("Options", "ShowHints", true));
     EXPECT_EQ(again.ReadInteger("MainWindow", "Left", 0), 12);
+    // The damaged file was kept before the rewrite, and the user told so.
+    EXPECT_EQ(FileBytes("registry.ini.damaged"), damaged);
+    EXPECT_EQ(reports_, QStringList{"The settings file " + TRegIniFile::StoreFileName() +
+                                    " was damaged (line 1 is a value outside any readable key). What could be "
+                                    "read is kept, and the damaged file was copied to " +
+                                    TRegIniFile::StoreFileName() + ".damaged."});
+}
+
+TEST_F(RegIniFileTest, EachDamagedStoreIsCopiedOnce) {
+    auto rewrite = [&](const QByteArray& bytes) {
+        WriteStore(bytes);
+        TRegIniFile reg(kSettingsKey);
+        reg.WriteBool("Options", "ShowHints", false);
+    };
+    rewrite("[Software\\Tavrendel\\Selvarion\\Options\nShowIcons=0\n");
+    rewrite("[Software\\Tavrendel\\Selvarion\\Options\nShowIcons=0\n");   // the same damage again
+    rewrite("[Software\\Tavrendel\\Selvarion\\Options]\nShowIcons\n");      // another one
+    EXPECT_EQ(FileBytes("registry.ini.damaged"), "[Software\\Tavrendel\\Selvarion\\Options\nShowIcons=0\n");
+    EXPECT_EQ(FileBytes("registry.ini.damaged.2"), "[Software\\Tavrendel\\Selvarion\\Options]\nShowIcons\n");
+    EXPECT_FALSE(QFile::exists(dir_.path() + "/registry.ini.damaged.3"));
+    EXPECT_EQ(reports_.size(), 1);   // once a run
+    EXPECT_TRUE(reports_[0].contains("(line 1 is a key without its closing bracket)")) << reports_[0].toStdString();
+}
+
+TEST_F(RegIniFileTest, AbsurdDepthsAndNamesAreRefusedWhileTheRestIsKept) {
+    QByteArray deep = "[a";
+    for (int i = 1; i <= TRegIniFile::MaxKeyDepth; ++i) deep += "\\a";   // one level too many
+    const QByteArray longName(TRegIniFile::MaxNameLength + 1, 'n');
+    WriteStore(deep + "]\nLost=1\n"
+               "[Software\\" + longName + "]\nLost=1\n"
+               "[Software\\Tavrendel\\Selvarion\\Options]\n" + longName + "=1\nKept=1\n");
+    {
+        TRegIniFile reg(kSettingsKey);
+        EXPECT_EQ(reg.ReadSection("Options"), QStringList{"Kept"});
+        EXPECT_FALSE(reg.KeyExists("\\a"));
+        EXPECT_FALSE(reg.KeyExists("\\Software\\" + longName));
+        // Writes beyond the limits are refused; those at the limits are kept.
+        QString path = "\\b";
+        for (int i = 2; i <= TRegIniFile::MaxKeyDepth; ++i) path += "\\b";
+        EXPECT_TRUE(reg.OpenKey(path, true));
+        EXPECT_FALSE(reg.OpenKey("b", true));
+        reg.WriteString("", QString(TRegIniFile::MaxNameLength, 'v'), "kept");
+        reg.WriteString("", longName, "refused");
+        EXPECT_FALSE(reg.ValueExists("", longName));
+        ASSERT_TRUE(reg.OpenKey("\\" + kSettingsKey, false));
+        reg.WriteString("Shallow", "x", "1");
+        EXPECT_FALSE(reg.MoveSection("Shallow", QString(TRegIniFile::MaxNameLength + 1, 's')));
+    }
+    // The first refused write, then the damaged file when it was first rewritten.
+    ASSERT_EQ(reports_.size(), 2);
+    EXPECT_TRUE(reports_[0].startsWith("The setting b\\b\\")) << reports_[0].toStdString();
+    EXPECT_TRUE(reports_[1].contains("(line 1 nests keys deeper than 32 levels)")) << reports_[1].toStdString();
+    TRegIniFile reg(kSettingsKey);
+    EXPECT_EQ(reg.ReadSection("Options"), QStringList{"Kept"});
+    EXPECT_EQ(reg.ReadSection("Shallow"), QStringList{"x"});
+    EXPECT_EQ(reg.ReadSections(), (QStringList{"Options", "Shallow"}));
+}
+
+TEST_F(RegIniFileTest, SampleStoreNestedThirtyThousandLevelsIsReadAndRewrittenSmall) {
+    SELV_REPRO_FILE_OR_SKIP(sample, "crash-registry-deep30000.ini");
+    QFile in(sample);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = in.readAll();
+    WriteStore(bytes);
+    {
+        TRegIniFile reg(kSettingsKey);
+        reg.WriteBool("Options", "ShowIcons", false);
+    }
+    EXPECT_EQ(FileBytes("registry.ini.damaged"), bytes);
+    EXPECT_LT(StoreBytes().size(), 200);
+    EXPECT_FALSE(TRegIniFile(kSettingsKey).ReadBool("Options", "ShowIcons", true));
+}
+
+TEST_F(RegIniFileTest, StoreThatCannotBeReadIsNeverReplaced) {
+    const QByteArray stored = "[Software\\Tavrendel\\Selvarion\\Options]\nShowIcons=0\nShowHints=0\n";
+    WriteStore(stored);
+    HandOverToChildren();
+    ASSERT_EQ(chmod(QFile::encodeName(TRegIniFile::StoreFileName()).constData(), S_IWUSR), 0);
+    EXPECT_TRUE(InChildren(1, true, [&](int) {
+        {
+            TRegIniFile reg(kSettingsKey);
+            reg.WriteBool("Options", "ShowHints", true);
+            reg.SetLazyWrite(false);
+            reg.WriteBool("Options", "SaveBackups", 3);
+        }
+        return reports_.size() == 1 && reports_[0].startsWith("The settings could not be read from") ? 0 : 1;
+    }));
+    EXPECT_EQ(StoreBytes(), stored);
+}
+
+TEST_F(RegIniFileTest, WritersInSeveralProcessesLoseNothingOfEachOther) {
+    constexpr int processes = 6, writes = 40;
+    EXPECT_TRUE(InChildren(processes, false, [&](int child) {
+        for (int i = 0; i < writes; ++i)
+            TRegIniFile(kSettingsKey).WriteInteger("Race", QStringLiteral("P%1_%2").arg(child).arg(i), i);
+        return reports_.isEmpty() ? 0 : 1;
+    }));
+    EXPECT_EQ(TRegIniFile(kSettingsKey).ReadSection("Race").size(), processes * writes);
 }
 
 } // namespace
