@@ -12,6 +12,7 @@
 
 #include "bible_search_dlg.h"
 #include "installed_versions.h"
+#include "message_box.h"
 #include "options_dialog.h"
 #include "reg_ini_file.h"
 #include "rz_panel.h"
@@ -56,6 +57,13 @@ void SplitFileVersion(const QString& fileVersion, QString& version, QString& rel
     version = fileVersion.left(3);
     release = dot < 0 ? QString() : fileVersion.mid(4, dot - 4);
     build = fileVersion.right(dot < 0 ? fileVersion.size() : fileVersion.size() - dot - 1);
+}
+
+void ReportSettingsTroubleInMessageBoxes()
+{
+    TRegIniFile::SetStoreErrorHandler([](const QString& message) {
+        CenteredMessageBox(nullptr, message, QMessageBox::Ok, QMessageBox::Warning);
+    });
 }
 
 bool UpdateRegisteredVersion()

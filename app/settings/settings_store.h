@@ -21,6 +21,9 @@ void GetVersionInfoValue(const QString& name, QString& value);
 // "3.0", "1" and "729".
 void SplitFileVersion(const QString& fileVersion, QString& version, QString& release,
                       QString& build);
+// Shows the store's reports of trouble (a store that cannot be written or read, a damaged
+// store, a setting refused) in the program's message box, each kind once a run.
+void ReportSettingsTroubleInMessageBoxes();
 // Refreshes the version record and returns true when it exists (not the first run).
 bool UpdateRegisteredVersion();
 // Creates the version record.

@@ -21,6 +21,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ReportSettingsTroubleInMessageBoxes();
     // A second start brings the running instance's main window forward and ends.
     TSingleInstance instance(QStringLiteral("Selvarion 3.0"));
     if (!instance.Acquire()) {

@@ -94,6 +94,23 @@ void BM_SettingsGroupRead(benchmark::State& state) {
 }
 BENCHMARK(BM_SettingsGroupRead)->Unit(benchmark::kMicrosecond);
 
+// A store of 20,000 keys: opening it, changing one value and writing it back.
+void BM_SettingsStoreOfManyKeys(benchmark::State& state) {
+    QTemporaryDir dir;
+    qputenv("SELVARION_CONFIG_DIR", dir.path().toUtf8());
+    {
+        TRegIniFile reg("Software\\Tavrendel\\Selvarion\\InstalledFiles");
+        for (int i = 0; i < 20000; ++i) reg.WriteString(QStringLiteral("Version %1").arg(i), "Filename", "v.txt");
+    }
+    int round = 0;
+    for (auto _ : state) {
+        TRegIniFile reg("Software\\Tavrendel\\Selvarion");
+        reg.WriteInteger("Options", "SaveBackups", ++round);
+    }
+    qunsetenv("SELVARION_CONFIG_DIR");
+}
+BENCHMARK(BM_SettingsStoreOfManyKeys)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

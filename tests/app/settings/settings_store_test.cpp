@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -64,6 +65,22 @@ TEST(SettingsStore, FirstRunHasNoVersionRecordUntilItIsRegistered)
     EXPECT_EQ(record.ReadString(QString(), QStringLiteral("Release"), {}), "1");
     EXPECT_EQ(record.ReadString(QString(), QStringLiteral("Build"), {}), "729");
     EXPECT_TRUE(UpdateRegisteredVersion());
+}
+
+TEST(SettingsStore, FirstFailedWriteOfARunIsShownInTheMessageBoxOnce)
+{
+    TAppWindows env;
+    ReportSettingsTroubleInMessageBoxes();
+    QFile blocker(env.config.path() + QStringLiteral("/file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    qputenv("SELVARION_CONFIG_DIR", (blocker.fileName() + QStringLiteral("/sub")).toUtf8());
+    env.Create();
+    env.Destroy();
+    RegisterVersion();
+    TRegIniFile::SetStoreErrorHandler(nullptr);
+    ASSERT_EQ(env.messages.size(), 1);
+    EXPECT_EQ(env.messages[0], QStringLiteral("The settings could not be saved to %1/sub/registry.ini: its folder "
+                                              "cannot be made").arg(blocker.fileName()));
 }
 
 TEST(SettingsStore, DialogPositionsAreKeptOnTheScreen)
