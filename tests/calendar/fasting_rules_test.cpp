@@ -81,6 +81,7 @@ TEST_F(FastingRules, NativityFastAndChristmastide)
 TEST_F(FastingRules, DormitionFast)
 {
     EXPECT_EQ(Fast(QDate(2025, 8, 6), 185), std::string("   Dormition Fast") + Fish);     // Wednesday, Transfiguration
+    EXPECT_EQ(Fast(QDate(2024, 8, 6), 185), std::string("   Dormition Fast") + Fish);     // ... on a Tuesday
     EXPECT_EQ(Fast(QDate(2025, 8, 9), 188), std::string("   Dormition Fast") + WineOil);  // Saturday
     EXPECT_EQ(Fast(QDate(2025, 8, 12), 191), "   Dormition Fast");                        // Tuesday
     EXPECT_EQ(Fast(QDate(2025, 8, 15), 194), std::string(FastDay) + Fish);                // Friday, the feast itself

@@ -147,6 +147,27 @@ TEST_F(DayAnalysis, LongYearSundaysCountBackFromPascha)
     }
 }
 
+// The Sunday that closes the fifteenth week of Luke (cycle day J + 104, J being the
+// Monday of the Lukan jump) is read by the Sunday rules of the weeks past it, although
+// those rules are written for the days after it: counted on from the jump as the days
+// before it are, it would take day J + 104 - J + 246 = 350, past the lectionary's days
+// 0 to 349, and have no Gospel at all. The Sunday always falls between the Nativity and
+// the Theophany of the calendar in use, whose page shows the feast's readings instead,
+// but the day analysis still names a day of the table.
+TEST_F(DayAnalysis, SundayClosingTheFifteenthWeekOfLukeTakesTheSundayRules)
+{
+    settings.useLukanJump = true;
+    Select(QDate(2007, 1, 14), true);   // Julian January 1: jump day 239, cycle day 343
+    TReadingsBuilder old = Builder();
+    ASSERT_EQ(old.FCycleDay, calendar.GetLukanJumpDayOld() + 104);
+    EXPECT_EQ(old.GospelDay(), 343) << "84 days before Pascha in a year of 350 days";
+
+    Select(QDate(2023, 1, 1));   // jump day 225, cycle day 329, in a year of 357 days
+    TReadingsBuilder civil = Builder();
+    ASSERT_EQ(civil.FCycleDay, calendar.GetLukanJumpDayNew() + 104);
+    EXPECT_EQ(civil.GospelDay(), 322) << "no Sunday rule names it: the day its weekdays read";
+}
+
 TEST_F(DayAnalysis, ForefathersSundayTakesItsOwnEpistle)
 {
     // In every year and mode, the Epistle of cycle day 329 is that of the Sunday
