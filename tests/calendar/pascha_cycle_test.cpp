@@ -35,13 +35,21 @@ TEST_F(PaschaCycle, EveryYearAgreesWithIndependentReference)
     ASSERT_EQ(reference.size(), 9999u) << "reference list missing: " << PASCHA_REFERENCE;
     for (int year = 1; year <= 9999; ++year)
         ASSERT_EQ(TCalendarEngine::PaschaOfYear(year), reference[static_cast<size_t>(year - 1)]) << year;
-    // The engine's own fields, reached through a date change in either mode.
-    for (int year = 1900; year <= 2083; ++year) {
-        for (bool oldCalendar : {false, true}) {
-            Select(QDate(year, 6, 1), oldCalendar);
-            ASSERT_EQ(engine.FPascha, reference[static_cast<size_t>(year - 1)]) << year;
-        }
+    // The engine's own fields, reached through a date change: on the new calendar in
+    // every year it accepts, on the old calendar in the years of its range.
+    for (int year = TCalendarEngine::FirstCivilYear; year <= TCalendarEngine::LastCivilYear; ++year) {
+        Select(QDate(year, 6, 1));
+        ASSERT_EQ(engine.FPascha, reference[static_cast<size_t>(year - 1)]) << year;
+        ASSERT_EQ(engine.FPaschaPrevious, reference[static_cast<size_t>(year - 2)]) << year;
+        ASSERT_EQ(engine.FPaschaNext, reference[static_cast<size_t>(year)]) << year;
     }
+    for (int year = 1900; year <= 2083; ++year) {
+        Select(QDate(year, 6, 1), true);
+        ASSERT_EQ(engine.FPascha, reference[static_cast<size_t>(year - 1)]) << year;
+    }
+    // The first Sunday in May 2100 is Pascha, 14 days after Julian April 18.
+    Select(QDate(2100, 5, 2));
+    EXPECT_EQ(engine.GetCycleDay(), 77);
 }
 
 TEST_F(PaschaCycle, RecomputeFillsEveryOrigin)
