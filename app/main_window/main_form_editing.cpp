@@ -22,8 +22,9 @@
 #include <functional>
 
 #include "font_dialog.h"
-#include "standard_colors.h"
 #include "selvarion_main_form.h"
+#include "standard_colors.h"
+#include "toolbar_images.h"
 
 namespace {
 
@@ -217,23 +218,26 @@ void TSelvarionMainForm::CreateEditCommands()
     barFont.setBold(false);
     barFont.setItalic(false);
     EditToolBar->setFont(barFont);
-    const auto button = [this](const char* name, const QString& text, const QString& shortHint,
-                               const QString& longHint, bool checkable) {
+    EditToolBar->setIconSize(QSize(16, 16));
+    // An image button; its caption is the short hint, the name the button goes by.
+    const auto button = [this](const char* name, TToolbarImage image, QAction* menuItem, bool checkable) {
         auto* b = new QToolButton(EditToolBar);
         b->setObjectName(QLatin1String(name));
-        b->setText(text);
+        b->setText(menuItem->toolTip());
+        b->setIcon(ToolbarImage(image));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         b->setAutoRaise(true);
         b->setCheckable(checkable);
-        b->setMinimumSize(25, 23);
+        b->setFixedSize(ImageButtonSize);
         b->setFocusPolicy(Qt::NoFocus);
-        SetControlHint(b, shortHint, longHint);
+        SetControlHint(b, menuItem->toolTip(), menuItem->statusTip());
         EditToolBar->addWidget(b);
         return b;
     };
-    ETBUndo = button("ETBUndo", QStringLiteral("Undo"), MUndo->toolTip(), MUndo->statusTip(), false);
-    ETBCut = button("ETBCut", QStringLiteral("Cut"), MCut->toolTip(), MCut->statusTip(), false);
-    ETBCopy = button("ETBCopy", QStringLiteral("Copy"), MCopy->toolTip(), MCopy->statusTip(), false);
-    ETBPaste = button("ETBPaste", QStringLiteral("Paste"), MPaste->toolTip(), MPaste->statusTip(), false);
+    ETBUndo = button("ETBUndo", TToolbarImage::Undo, MUndo, false);
+    ETBCut = button("ETBCut", TToolbarImage::Cut, MCut, false);
+    ETBCopy = button("ETBCopy", TToolbarImage::Copy, MCopy, false);
+    ETBPaste = button("ETBPaste", TToolbarImage::Paste, MPaste, false);
     for (QToolButton* b : {ETBUndo, ETBCut, ETBCopy, ETBPaste})
         b->setEnabled(false);
     EditToolBar->addSeparator();
@@ -273,31 +277,20 @@ void TSelvarionMainForm::CreateEditCommands()
     ETBFontColor->installEventFilter(hintOnEntry);
     EditToolBar->addWidget(ETBFontColor);
 
-    ETBFontButton = button("ETBFontButton", QStringLiteral("Font"), MFont->toolTip(), MFont->statusTip(), false);
+    ETBFontButton = button("ETBFontButton", TToolbarImage::Font, MFont, false);
     EditToolBar->addSeparator();
-    ETBBold = button("ETBBold", QStringLiteral("B"), MBold->toolTip(), MBold->statusTip(), true);
-    ETBItalic = button("ETBItalic", QStringLiteral("I"), MItalic->toolTip(), MItalic->statusTip(), true);
-    ETBUnderline = button("ETBUnderline", QStringLiteral("U"), MUnderline->toolTip(), MUnderline->statusTip(), true);
-    QFont boldFont = barFont;
-    boldFont.setBold(true);
-    ETBBold->setFont(boldFont);
-    QFont italicFont = barFont;
-    italicFont.setItalic(true);
-    ETBItalic->setFont(italicFont);
-    QFont underlineFont = barFont;
-    underlineFont.setUnderline(true);
-    ETBUnderline->setFont(underlineFont);
+    ETBBold = button("ETBBold", TToolbarImage::Bold, MBold, true);
+    ETBItalic = button("ETBItalic", TToolbarImage::Italic, MItalic, true);
+    ETBUnderline = button("ETBUnderline", TToolbarImage::Underline, MUnderline, true);
     EditToolBar->addSeparator();
-    ETBLeftAlign = button("ETBLeftAlign", QStringLiteral("Left"), MLeftAlign->toolTip(), MLeftAlign->statusTip(), true);
-    ETBCenterAlign = button("ETBCenterAlign", QStringLiteral("Center"), MCenterAlign->toolTip(),
-                            MCenterAlign->statusTip(), true);
-    ETBRightAlign = button("ETBRightAlign", QStringLiteral("Right"), MRightAlign->toolTip(),
-                           MRightAlign->statusTip(), true);
+    ETBLeftAlign = button("ETBLeftAlign", TToolbarImage::LeftAlign, MLeftAlign, true);
+    ETBCenterAlign = button("ETBCenterAlign", TToolbarImage::CenterAlign, MCenterAlign, true);
+    ETBRightAlign = button("ETBRightAlign", TToolbarImage::RightAlign, MRightAlign, true);
     for (QToolButton* b : {ETBLeftAlign, ETBCenterAlign, ETBRightAlign})
         b->setAutoExclusive(true);
     ETBLeftAlign->setChecked(true);
     EditToolBar->addSeparator();
-    ETBBullets = button("ETBBullets", QStringLiteral("Bullets"), MBullets->toolTip(), MBullets->statusTip(), true);
+    ETBBullets = button("ETBBullets", TToolbarImage::Bullets, MBullets, true);
     EditToolBar->addSeparator();
 
     // Commands: menu items, popup items and toolbar buttons.

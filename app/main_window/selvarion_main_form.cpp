@@ -10,11 +10,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextList>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <tuple>
 
 #include "app_folders.h"
 #include "bible_search_dlg.h"
@@ -27,7 +32,9 @@
 #include "options_dialog.h"
 #include "page_edit.h"
 #include "rz_panel.h"
+#include "screen_classes.h"
 #include "settings_store.h"
+#include "toolbar_images.h"
 #include "ui_guards.h"
 
 namespace {
@@ -64,6 +71,24 @@ TFindSaintTexts FindSaintTexts(TDayPage page)
             "goes to that page"};
 }
 
+// Text buttons of the main toolbar keep their design width unless the style needs more room
+// for their caption or for one of the `otherCaptions` they take.
+void SetTextButtonWidth(std::initializer_list<QToolButton*> buttons, int width,
+                        const QStringList& otherCaptions = {})
+{
+    for (QToolButton* button : buttons) {
+        width = std::max(width, button->sizeHint().width());
+        const QString shown = button->text();
+        for (const QString& caption : otherCaptions) {
+            button->setText(caption);
+            width = std::max(width, button->sizeHint().width());
+        }
+        button->setText(shown);
+    }
+    for (QToolButton* button : buttons)
+        button->setFixedSize(width, 23);
+}
+
 } // namespace
 
 TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
@@ -84,7 +109,8 @@ TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
     CreateMenusAndToolBar();
     CreateClientArea();
     CreateEditCommands();
-    resize(649, 544);
+    // The normal size leaves room for every button of both toolbars.
+    resize(std::max({649, MainToolBar->sizeHint().width(), EditToolBar->sizeHint().width()}), 544);
     AssignHelpContexts(*this);
     SetHelpHook([this](uint16_t command, int context, bool& callHelp) {
         return AppOnHelp(command, context, callHelp);
@@ -113,6 +139,18 @@ QAction* TSelvarionMainForm::AddCommand(QMenu* menu, const char* name, const QSt
     return action;
 }
 
+QToolButton* TSelvarionMainForm::AddImageButton(QAction* item, const char* name, TToolbarImage image)
+{
+    // The menus show no images.
+    item->setIcon(ToolbarImage(image));
+    item->setIconVisibleInMenu(false);
+    MainToolBar->addAction(item);
+    QWidget* button = MainToolBar->widgetForAction(item);
+    button->setObjectName(QLatin1String(name));
+    button->setFixedSize(ImageButtonSize);
+    return static_cast<QToolButton*>(button);
+}
+
 QToolButton* TSelvarionMainForm::AddPageButton(const char* name, const QString& caption,
                                                QAction* item)
 {
@@ -124,7 +162,6 @@ QToolButton* TSelvarionMainForm::AddPageButton(const char* name, const QString& 
     button->setCheckable(true);
     button->setAutoExclusive(true);
     button->setAutoRaise(true);
-    button->setFixedSize(106, 23);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     font.setBold(true);
@@ -231,44 +268,47 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
     MainToolBar = addToolBar(QStringLiteral("Main"));
     MainToolBar->setObjectName(QStringLiteral("MainToolBar"));
     MainToolBar->setMovable(false);
-    MainToolBar->setFixedHeight(26);
-    const std::pair<QAction*, const char*> commandButtons[] = {
-        {MSelectDate, "MTBSelectDate"}, {MPreviousYear, "MTBPreviousYear"},
-        {MPreviousDay, "MTBPreviousDay"}, {MToday, "MTBToday"},
-        {MNextDay, "MTBNextDay"}, {MNextYear, "MTBNextYear"}, {MSave, "MTBSave"}};
-    for (const auto& [item, name] : commandButtons) {
-        MainToolBar->addAction(item);
-        MainToolBar->widgetForAction(item)->setObjectName(QLatin1String(name));
-    }
+    MainToolBar->setIconSize(QSize(16, 16));
+    const std::tuple<QAction*, const char*, TToolbarImage> commandButtons[] = {
+        {MSelectDate, "MTBSelectDate", TToolbarImage::SelectDate},
+        {MPreviousYear, "MTBPreviousYear", TToolbarImage::PreviousYear},
+        {MPreviousDay, "MTBPreviousDay", TToolbarImage::PreviousDay},
+        {MToday, "MTBToday", TToolbarImage::Today},
+        {MNextDay, "MTBNextDay", TToolbarImage::NextDay},
+        {MNextYear, "MTBNextYear", TToolbarImage::NextYear},
+        {MSave, "MTBSave", TToolbarImage::Save}};
+    for (const auto& [item, name, image] : commandButtons)
+        AddImageButton(item, name, image);
     MainToolBar->addSeparator();
     MTBSelvarion = AddPageButton("MTBSelvarion", QStringLiteral("Selvarion"), MTroparionKontakion);
     MTBBibleReadings = AddPageButton("MTBBibleReadings", QStringLiteral("Bible Readings"), MDailyBibleReadings);
     MTBLivesSaints = AddPageButton("MTBLivesSaints", QStringLiteral("Synaxarion"), MLivesSaints);
+    SetTextButtonWidth({MTBSelvarion, MTBBibleReadings, MTBLivesSaints}, 106);
     MainToolBar->addAction(MEndBibleSearch);
     MTBEndBibleSearch = static_cast<QToolButton*>(MainToolBar->widgetForAction(MEndBibleSearch));
     MTBEndBibleSearch->setObjectName(QStringLiteral("MTBEndBibleSearch"));
     MTBEndBibleSearch->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    MTBEndBibleSearch->setFixedSize(132, 23);
+    SetTextButtonWidth({MTBEndBibleSearch}, 132);
     MainToolBar->addSeparator();
     MTBFindSaint = new QToolButton(MainToolBar);
     MTBFindSaint->setObjectName(QStringLiteral("MTBFindSaint"));
     MTBFindSaint->setAutoRaise(true);
-    MTBFindSaint->setFixedSize(132, 23);
     MainToolBar->addWidget(MTBFindSaint);
     MainToolBar->addSeparator();
-    MainToolBar->addAction(MHelpTopics);
-    MTBHelpTopics = static_cast<QToolButton*>(MainToolBar->widgetForAction(MHelpTopics));
-    MTBHelpTopics->setObjectName(QStringLiteral("MTBHelpTopics"));
+    MTBHelpTopics = AddImageButton(MHelpTopics, "MTBHelpTopics", TToolbarImage::HelpTopics);
     MainToolBar->addSeparator();
     const QString findSaintHint =
         QStringLiteral("Find Saint|Finds the specified saint, and goes to that page");
     SetFindSaintTexts(QStringLiteral("Find &Saint..."), QStringLiteral("Find Saint..."),
                       findSaintHint, findSaintHint);
+    QStringList findSaintCaptions;
+    for (TDayPage page : {TDayPage::TroparionKontakion, TDayPage::DailyBibleReadings, TDayPage::LivesSaints})
+        findSaintCaptions << QLatin1String(FindSaintTexts(page).buttonCaption);
+    SetTextButtonWidth({MTBFindSaint}, 132, findSaintCaptions);
     // The editing commands fill this toolbar.
     EditToolBar = new QToolBar(QStringLiteral("Edit"), this);
     EditToolBar->setObjectName(QStringLiteral("EditToolBar"));
     EditToolBar->setMovable(false);
-    EditToolBar->setFixedHeight(26);
     addToolBarBreak();
     addToolBar(EditToolBar);
 
@@ -342,6 +382,7 @@ void TSelvarionMainForm::CreateClientArea()
     CenterPanel->setObjectName(QStringLiteral("CenterPanel"));
     CenterPanel->SetBorderWidth(8);
     CenterPanel->SetVerticalAlignment(vaTop);
+    CenterPanel->setFont(PixelFont("Arial", 12));
     BottomPanel = new TRzPanel(ContainerPanel);
     BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
     BottomPanel->SetBorderWidth(8);
@@ -392,9 +433,31 @@ void TSelvarionMainForm::SetHintsShown(bool shown)
 
 bool TSelvarionMainForm::eventFilter(QObject* watched, QEvent* e)
 {
-    if (e->type() == QEvent::ToolTip && !FHintsShown)
-        return true;
+    if (e->type() == QEvent::ToolTip) {
+        if (!FHintsShown)
+            return true;
+        // A hint goes away after a pause of its own, however long its text.
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->toolTipDuration() < 0)
+            widget->setToolTipDuration(HintHidePause);
+    }
     return QMainWindow::eventFilter(watched, e);
+}
+
+void TSelvarionMainForm::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!e->spontaneous())
+        FormShow(PrimaryScreenSize());
+}
+
+void TSelvarionMainForm::FormShow(const QSize& screen)
+{
+    // The icon's caption in small type on a small screen.
+    if (IsSmallScreen(screen)) {
+        QFont font = CenterPanel->font();
+        font.setPointSize(6);
+        CenterPanel->setFont(font);
+    }
 }
 
 bool TSelvarionMainForm::event(QEvent* e)
@@ -544,12 +607,15 @@ void TSelvarionMainForm::MTroparionKontakionClick(QObject* sender)
         MFindSaint->setEnabled(true);
         MTBFindSaint->setEnabled(true);
     }
-    // New typing on the page starts plain.
+    // New typing on the page starts plain: default characters, flush left, no bullet.
     QTextCursor cursor = MainRichEdit->textCursor();
     cursor.setCharFormat(QTextCharFormat());
+    if (QTextList* list = cursor.currentList())
+        list->remove(cursor.block());
     MainRichEdit->setTextCursor(cursor);
     MainRichEdit->setAlignment(Qt::AlignLeft);
     DateBox->ShowDayPage(false);
+    MainRichEditSelectionChange();
     ShowHintInStatusBar();
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -28,11 +29,15 @@ class TDateBox;
 class TModPanel;
 class TOptionsDialog;
 class TRzPanel;
+enum class TToolbarImage;
 struct TAppFolders;
 
 class TSelvarionMainForm : public QMainWindow {
     Q_OBJECT
 public:
+    // The image buttons of both toolbars.
+    static constexpr QSize ImageButtonSize{25, 23};
+
     // Creates the window and reads the calendar and page choice from the settings.
     explicit TSelvarionMainForm(const TAppFolders& folders);
     // Writes the window's placement and the calendar and page choice.
@@ -165,8 +170,13 @@ public:
     // Whether the application shows tooltips.
     bool HintsShown() const { return FHintsShown; }
     void SetHintsShown(bool shown);
-    // Swallows the application's tooltips while hints are switched off.
+    // Swallows the application's tooltips while hints are switched off; a shown hint goes
+    // away after HintHidePause milliseconds.
     bool eventFilter(QObject* watched, QEvent* e) override;
+    static constexpr int HintHidePause = 4000;
+    // The first showing on a screen of `screen` pixels: a small screen gets the icon's
+    // caption in 6-point type.
+    void FormShow(const QSize& screen);
 
     // The page whose menu item is checked (lives of saints when neither of the others is).
     TDayPage CurrentPage() const;
@@ -263,6 +273,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -272,6 +283,8 @@ private:
     void CreateEditCommands();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
                         const QString& hint, const QKeySequence& key = {});
+    // A main toolbar button with an image that runs the menu item `item`.
+    QToolButton* AddImageButton(QAction* item, const char* name, TToolbarImage image);
     QToolButton* AddPageButton(const char* name, const QString& caption, QAction* item);
     // The reference topic of a context as the windows stand now.
     QString ReferenceTopicNow(int context) const;

@@ -16,11 +16,13 @@
 #include "selvarion_main_form.h"
 #include "settings_store.h"
 #include "single_instance.h"
+#include "splash_image.h"
 #include "splash_screen.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    app.setWindowIcon(ProgramIcon());
     ReportSettingsTroubleInMessageBoxes();
     // A second start brings the running instance's main window forward and ends.
     TSingleInstance instance(QStringLiteral("Selvarion 3.0"));

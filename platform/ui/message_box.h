@@ -1,6 +1,7 @@
 #pragma once
 // The centred message box: a modal message with the caption "Selvarion", placed with its
-// centre on the centre of the given window (on the screen's centre without one).
+// centre on the centre of the given window (on the screen's centre without one). A dialog
+// in front of that window, modal or staying on top, keeps the box above itself.
 #include <QMessageBox>
 #include <functional>
 
@@ -8,7 +9,8 @@ QMessageBox::StandardButton CenteredMessageBox(QWidget* over, const QString& tex
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::Icon icon);
 
-// Test hook: when set, the box is built and placed as usual but, instead of being shown,
-// handed to the hook, whose answer is returned. nullptr shows boxes again.
+// Test hook: when set, the box is built as usual but, instead of being shown, handed to the
+// hook, whose answer is returned; the box takes its final size and place when it is shown.
+// nullptr shows boxes again.
 using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox& box)>;
 void SetMessageBoxHook(MessageBoxHook hook);
