@@ -49,6 +49,8 @@ TCustomFindDialog::TCustomFindDialog(TSelvarionMainForm& mainForm)
     FindButton->setEnabled(false);
     CancelButton = addButton("CancelButton", QStringLiteral("Cancel"), 38);
     HelpButton = addButton("HelpButton", QStringLiteral("Help"), 68);
+    // Find stays the default button in both modes: Enter finds even after Help had the focus.
+    HelpButton->setAutoDefault(false);
     WholeWord = new QCheckBox(QStringLiteral("Match whole word only"), this);
     WholeWord->setObjectName(QStringLiteral("WholeWord"));
     WholeWord->setGeometry(8, 44, 172, 20);

@@ -5,7 +5,11 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
+
+#include <cstdlib>
+#include <optional>
 
 #include "bible_search_dlg.h"
 #include "content_api.h"
@@ -39,6 +43,57 @@ QDate KeyDate(const TDateBox& box, bool oldCalendar, uint16_t key)
     if (old < TCalendarEngine::FirstOldDateShifted || old > TCalendarEngine::LastOldDateShifted)
         return {};
     return old;
+}
+
+// Room left between a match and the Find dialog when one is moved off the other.
+constexpr int MatchClearance = 8;
+
+// Keeps the selected match out from under the Find dialog: the page scrolls the match just
+// above or below the dialog, whichever is the shorter way; where the page cannot scroll that
+// far, the dialog moves above or below the match, as far as the screen has room for it.
+void KeepMatchInSight(QTextEdit& edit, QWidget& dialog)
+{
+    if (!dialog.isVisible())
+        return;
+    const QTextCursor selection = edit.textCursor();
+    QTextCursor start = selection;
+    start.setPosition(selection.selectionStart());
+    QTextCursor end = selection;
+    end.setPosition(selection.selectionEnd());
+    QWidget& view = *edit.viewport();
+    const QRect match = edit.cursorRect(start).united(edit.cursorRect(end));
+    const QRect frame = dialog.frameGeometry();
+    const QRect covered(view.mapFromGlobal(frame.topLeft()), frame.size());
+    if (!match.intersects(covered))
+        return;
+
+    // Scrolling by `shift` pixels moves the match up by as much.
+    QScrollBar& bar = *edit.verticalScrollBar();
+    std::optional<int> scroll;
+    for (const int shift : {match.top() - covered.bottom() - 1 - MatchClearance,
+                            match.bottom() - covered.top() + 1 + MatchClearance}) {
+        const bool onView = match.top() - shift >= 0 && match.bottom() - shift < view.height();
+        const int value = bar.value() + shift;
+        if (onView && value >= bar.minimum() && value <= bar.maximum() &&
+            (!scroll || std::abs(shift) < std::abs(*scroll)))
+            scroll = shift;
+    }
+    if (scroll) {
+        bar.setValue(bar.value() + *scroll);
+        return;
+    }
+
+    const QRect onScreen(view.mapToGlobal(match.topLeft()), match.size());
+    const QRect room = dialog.screen()->availableGeometry();
+    std::optional<int> top;
+    for (const int candidate : {onScreen.bottom() + 1 + MatchClearance,
+                                onScreen.top() - MatchClearance - frame.height()}) {
+        const bool fits = candidate >= room.top() && candidate + frame.height() <= room.bottom() + 1;
+        if (fits && (!top || std::abs(candidate - frame.top()) < std::abs(*top - frame.top())))
+            top = candidate;
+    }
+    if (top)
+        dialog.move(frame.left(), *top);
 }
 
 void ShowCannotFind(TSelvarionMainForm& form, const QString& text)
@@ -75,7 +130,9 @@ void TSelvarionMainForm::FindOnPage(uint16_t options)
 {
     const QString text = CustomFindDialog->FindEdit->text();
     MFindNext->setEnabled(!text.isEmpty());
-    if (!FindInRichEdit(MainRichEdit, text, options))
+    if (FindInRichEdit(MainRichEdit, text, options))
+        KeepMatchInSight(*MainRichEdit, *CustomFindDialog);
+    else
         ShowCannotFind(*this, text);
 }
 
@@ -107,5 +164,6 @@ void TSelvarionMainForm::FindSaint(uint16_t options)
         DateBox->MoveToCivilDate(target);
     }
     DateBox->ShowDayPage(true);
-    FindInRichEdit(MainRichEdit, text, options);
+    if (FindInRichEdit(MainRichEdit, text, options))
+        KeepMatchInSight(*MainRichEdit, *CustomFindDialog);
 }

@@ -58,7 +58,7 @@ TAboutBox::TAboutBox(QWidget* parent, QSize screen)
     QPalette blue = ProductName->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     ProductName->setPalette(blue);
-    ProductDescription = addLine("ProductDescription", QStringLiteral("for Windows"), font());
+    ProductDescription = addLine("ProductDescription", QStringLiteral("for Linux"), font());
 
     QString fileVersion, version, release, build;
     GetVersionInfoValue(QStringLiteral("FileVersion"), fileVersion);

@@ -3,7 +3,8 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QFileDialog>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QUrl>
 #include <QToolBar>
 
 #include "date_box.h"
@@ -296,14 +298,11 @@ void TOptionsDialog::LoadPersonalizedClick(QRadioButton* sender)
 
 void TOptionsDialog::AppDataButtonClick()
 {
-    if (!AppDataBrowser) {
-        AppDataBrowser = new QFileDialog(this, QString(), FMainForm.FAppDataDir);
-        AppDataBrowser->setObjectName(QStringLiteral("AppDataBrowser"));
-        AppDataBrowser->setFileMode(QFileDialog::AnyFile);
-        AppDataBrowser->setOption(QFileDialog::ReadOnly);
-    }
-    AppDataBrowser->setDirectory(FMainForm.FAppDataDir);
-    AppDataBrowser->open();
+    const QString folder = FMainForm.FAppDataDir;
+    if (!QFileInfo(folder).isDir() || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        ShowDialogMessage(QStringLiteral("The folder \"%1\" cannot be opened in a file manager.")
+                              .arg(QDir::toNativeSeparators(folder)),
+                          QMessageBox::Warning, QMessageBox::Ok);
 }
 
 QMessageBox::StandardButton TOptionsDialog::ShowDialogMessage(const QString& msg,

@@ -14,7 +14,6 @@
 #include "installed_versions.h"
 
 class QCheckBox;
-class QFileDialog;
 class QLineEdit;
 class QGroupBox;
 class QKeyEvent;
@@ -91,8 +90,6 @@ public:
     QPushButton* InstallCancelButton;
     // Never shown: keeps the chosen path as shortened for FileEdit.
     QLabel* HiddenLabel;
-    // The folder browser opened by AppDataButton (kept for the life of the dialog).
-    QFileDialog* AppDataBrowser = nullptr;
     QPushButton* OKButton;
     QPushButton* CancelButton;
     QPushButton* HelpButton;
@@ -126,7 +123,7 @@ public:
     void ToggleShowVerseNumbers();
     // Either radio button: a shown personalized page follows the new choice at once.
     void LoadPersonalizedClick(QRadioButton* sender);
-    // Shows the user's data folder in a file browser.
+    // Opens the user's data folder in the desktop's file manager; says so when it cannot.
     void AppDataButtonClick();
     // The help topic of the page shown; Help shows it.
     QString HelpTopic() const;

@@ -1,25 +1,49 @@
 #include "calendar_select_query.h"
 
 #include <QBoxLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "date_box.h"
 #include "screen_classes.h"
 #include "selvarion_main_form.h"
 
 TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
-    : QDialog(&mainForm, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                             Qt::WindowTitleHint),
-      FMainForm(mainForm)
+    : QDialog(&mainForm, Qt::Dialog | Qt::FramelessWindowHint), FMainForm(mainForm)
 {
     setObjectName(QStringLiteral("CalendarSelectQuery"));
     setWindowTitle(QStringLiteral("Select Calendar Preference"));
     setFont(PixelFont("Arial", 12));
-    auto* column = new QVBoxLayout(this);
+    // Without a frame from the window manager the window has no title-bar buttons, which some
+    // window managers show whatever a window asks: it draws its own border and caption, and
+    // the caption moves the window.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    outer->addWidget(border);
+    auto* frame = new QVBoxLayout(border);
+    frame->setContentsMargins(1, 1, 1, 1);
+    frame->setSpacing(0);
+    Caption = new QLabel(windowTitle(), border);
+    Caption->setObjectName(QStringLiteral("Caption"));
+    Caption->setFont(PixelFont("Arial", 12, true));
+    Caption->setContentsMargins(6, 3, 6, 3);
+    Caption->setAutoFillBackground(true);
+    QPalette captionColours = Caption->palette();
+    captionColours.setColor(QPalette::Window, captionColours.color(QPalette::Highlight));
+    captionColours.setColor(QPalette::WindowText, captionColours.color(QPalette::HighlightedText));
+    Caption->setPalette(captionColours);
+    Caption->installEventFilter(this);
+    frame->addWidget(Caption);
+    auto* column = new QVBoxLayout;
     column->setContentsMargins(30, 12, 30, 12);
+    frame->addLayout(column, 1);
     const auto addLabel = [this, column](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
@@ -61,8 +85,19 @@ TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
     column->addWidget(ContinueButton, 0, Qt::AlignHCenter);
     connect(ContinueButton, &QPushButton::clicked, this, &TCalendarSelectQuery::ContinueButtonClick);
 
-    setFixedSize(302, 410);
+    // The client area of 302 by 410 pixels inside the border, below the caption.
+    setFixedSize(302 + 2, 410 + 2 + Caption->sizeHint().height());
     CentreOnScreen(*this);
+}
+
+bool TCalendarSelectQuery::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == Caption && e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return true;
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 void TCalendarSelectQuery::ContinueButtonClick()

@@ -1,5 +1,6 @@
 #pragma once
-// The first-run question: old or new calendar. Continue switches the program to the choice.
+// The first-run question: old or new calendar. Continue switches the program to the choice
+// and is the only way out: the window has no title-bar buttons.
 #include <QDialog>
 
 class QLabel;
@@ -13,6 +14,8 @@ public:
     // Shows today's old date from the Select Date window's calendar state.
     explicit TCalendarSelectQuery(TSelvarionMainForm& mainForm);
 
+    // The window's own caption strip.
+    QLabel* Caption;
     QLabel* QuestionLabel1;
     QLabel* QuestionLabel2;
     QLabel* QuestionLabel3;
@@ -28,8 +31,11 @@ public:
     void ContinueButtonClick();
 
 public slots:
-    // Continue is the only way out: Escape does nothing.
+    // Escape, Alt+F4 and the like do nothing.
     void reject() override {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     TSelvarionMainForm& FMainForm;

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     ReportSettingsTroubleInMessageBoxes();
     // A second start brings the running instance's main window forward and ends.
     TSingleInstance instance(QStringLiteral("Selvarion 3.0"));
-    if (!instance.Acquire()) {
+    if (instance.Acquire() == TSingleInstance::TLock::HeldElsewhere) {
         instance.AskRunningInstance();
         return 0;
     }

@@ -25,16 +25,22 @@ QString LockFolder()
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
+// The one line on stderr that says the program runs without the single-instance check.
+void ReportNoSingleInstance(const QString& reason)
+{
+    qWarning("Selvarion: %s; starting without the single-instance check.", qPrintable(reason));
+}
+
 } // namespace
 
-TSingleInstance::TSingleInstance(const QString& key)
+TSingleInstance::TSingleInstance(const QString& key, const QString& folder)
 {
     // The lock file and the socket lie side by side in the user's runtime folder, named
     // after the key and the user without characters a path dislikes.
     const QString name = QString(key + QLatin1Char('-') + UserName())
                              .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")),
                                       QStringLiteral("_"));
-    const QString path = LockFolder() + QLatin1Char('/') + name;
+    const QString path = (folder.isEmpty() ? LockFolder() : folder) + QLatin1Char('/') + name;
     FServerName = path + QStringLiteral(".socket");
     FLock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     connect(&FServer, &QLocalServer::newConnection, this, [this] {
@@ -55,18 +61,34 @@ TSingleInstance::~TSingleInstance()
     FLock->unlock();
 }
 
-bool TSingleInstance::Acquire()
+TSingleInstance::TLock TSingleInstance::Acquire()
 {
-    return FLock->tryLock(0);
+    if (FLock->tryLock(0))
+        return TLock::Taken;
+    if (FLock->error() == QLockFile::LockFailedError)
+        return TLock::HeldElsewhere;
+    ReportNoSingleInstance(
+        QStringLiteral("cannot create the lock file \"%1\"%2")
+            .arg(FLock->fileName(),
+                 FLock->error() == QLockFile::PermissionError ? QStringLiteral(" (permission denied)")
+                                                              : QString()));
+    return TLock::Unavailable;
 }
 
 bool TSingleInstance::Listen(QWidget* mainWindow)
 {
+    if (!FLock->isLocked())
+        return false;
     FMainWindow = mainWindow;
     // We hold the lock, so a socket of that name is a leftover of a program that died.
     QLocalServer::removeServer(FServerName);
     FServer.setSocketOptions(QLocalServer::UserAccessOption);
-    return FServer.listen(FServerName);
+    if (FServer.listen(FServerName))
+        return true;
+    ReportNoSingleInstance(QStringLiteral("cannot listen on the local socket \"%1\" (%2)")
+                               .arg(FServerName, FServer.errorString()));
+    FLock->unlock();
+    return false;
 }
 
 bool TSingleInstance::AskRunningInstance(int timeoutMs) const

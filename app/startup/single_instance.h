@@ -2,7 +2,8 @@
 // Keeps the program to one running instance per user. The first start holds a lock file
 // named after the instance key and, once its main window exists, listens on a local socket
 // of the same name. A later start finds the lock taken, asks the running instance over the
-// socket to restore and raise its main window, and ends.
+// socket to restore and raise its main window, and ends. Where no lock file can be made or
+// no socket listened on, the program runs without the check and says so once on stderr.
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -15,14 +16,23 @@ class QWidget;
 class TSingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `key` names the instance ("Selvarion 3.0"); the user's name is added to it.
-    explicit TSingleInstance(const QString& key);
+    // What Acquire found.
+    enum class TLock {
+        Taken,           // this start holds the lock
+        HeldElsewhere,   // a running instance holds it
+        Unavailable,     // no lock file can be made: the program runs without the check
+    };
+
+    // `key` names the instance ("Selvarion 3.0"); the user's name is added to it. The lock
+    // file and the socket lie in `folder`, by default the user's runtime folder.
+    explicit TSingleInstance(const QString& key, const QString& folder = {});
     ~TSingleInstance() override;
 
-    // Takes the lock; false when another instance holds it. A lock left by a program that
-    // died is taken over.
-    bool Acquire();
-    // From now on a later start restores and raises `mainWindow`.
+    // Takes the lock. A lock left by a program that died is taken over.
+    TLock Acquire();
+    // From now on a later start restores and raises `mainWindow`. Does nothing without the
+    // lock; when the socket cannot listen, gives the lock up, so that later starts run on
+    // their own instead of waiting for an answer that never comes.
     bool Listen(QWidget* mainWindow);
     // Asks the running instance to show its main window; false when no instance answers
     // within `timeoutMs` (none runs, or it has no main window yet).

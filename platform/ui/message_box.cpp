@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 MessageBoxHook& Hook() {
@@ -19,7 +21,15 @@ public:
                  QWidget* owner, const QRect& area)
         : QMessageBox(icon, QStringLiteral("Selvarion"), text, buttons, owner), FArea(area)
     {
-        Centre();
+    }
+
+    void Centre()
+    {
+        if (!FArea.isValid())
+            return;
+        const QSize size = frameGeometry().size();
+        move(FArea.left() + FArea.width() / 2 - size.width() / 2,
+             FArea.top() + FArea.height() / 2 - size.height() / 2);
     }
 
 protected:
@@ -30,21 +40,12 @@ protected:
     }
 
 private:
-    void Centre()
-    {
-        if (!FArea.isValid())
-            return;
-        const QSize size = this->size();
-        move(FArea.left() + FArea.width() / 2 - size.width() / 2,
-             FArea.top() + FArea.height() / 2 - size.height() / 2);
-    }
-
     QRect FArea;
 };
 
 // The window the box belongs to: the window it is centred on, unless another window of the
 // program is in front of that one, modal or staying on top (the Find dialog): the box then
-// belongs to that window, so that it comes up above it and is not hidden behind it.
+// belongs to that window, comes up above it and gives the keyboard back to it.
 QWidget* OwnerOf(QWidget* over)
 {
     QWidget* owner = over ? over->window() : nullptr;
@@ -55,6 +56,16 @@ QWidget* OwnerOf(QWidget* over)
         (front->isModal() || front->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
         return front;
     return owner;
+}
+
+// Whether a window of the program that stays on top is on the screen: the box then stays on
+// top too, or it could open behind that window.
+bool StayOnTopWindowShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
 }
 
 } // namespace
@@ -72,8 +83,11 @@ QMessageBox::StandardButton CenteredMessageBox(QWidget* over, const QString& tex
     QWidget* owner = OwnerOf(over);
     TCenteredBox box(icon, text, buttons, owner, area);
     box.setWindowModality(Qt::ApplicationModal);
-    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    if (StayOnTopWindowShown())
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Laid out and placed for the test hook already; showing it lays it out again.
+    box.adjustSize();
+    box.Centre();
     if (Hook()) return Hook()(box);
     box.exec();
     return box.standardButton(box.clickedButton());

@@ -9,8 +9,8 @@ QMessageBox::StandardButton CenteredMessageBox(QWidget* over, const QString& tex
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::Icon icon);
 
-// Test hook: when set, the box is built as usual but, instead of being shown, handed to the
-// hook, whose answer is returned; the box takes its final size and place when it is shown.
-// nullptr shows boxes again.
+// Test hook: when set, the box is built and placed as usual but, instead of being shown,
+// handed to the hook, whose answer is returned. A box the hook shows takes its final size
+// then and is centred again. nullptr shows boxes again.
 using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox& box)>;
 void SetMessageBoxHook(MessageBoxHook hook);

@@ -6,12 +6,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
 #include "app_windows.h"
 #include "custom_find_dialog.h"
+#include "html_help.h"
 #include "text_search.h"
 
 namespace {
@@ -174,6 +178,117 @@ TEST_F(FindDialogTest, SaintSearchInOldCalendarModeMovesTheOldDate)
     EXPECT_EQ(Box().FOldDateShifted, QDate(2026 + 16, 12, 1));
     EXPECT_EQ(Box().FCivilDate, QDate(2026, 12, 14));
     EXPECT_EQ(Box().Calendar->CalendarDate(), QDate(2026 + 16, 12, 1));
+    find->close();
+}
+
+// Makes `window` the active window, as a click on it does.
+void Activate(QWidget& window)
+{
+    window.activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &window);
+}
+
+TEST_F(FindDialogTest, MessagesComeUpAboveTheFindDialog)
+{
+    CreateWindows(false);
+    Main().show();
+    Main().MainRichEdit->setPlainText(QStringLiteral("Anna and John"));
+    QWidget* owner = nullptr;
+    bool onTop = false;
+    SetMessageBoxHook([&](QMessageBox& box) {
+        owner = box.parentWidget();
+        onTop = box.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        return QMessageBox::Ok;
+    });
+    // A failed search: the box belongs to the dialog, opens above it and gives it the
+    // keyboard back.
+    Main().MFind->trigger();
+    Activate(*find);
+    find->FindEdit->setText(QStringLiteral("Nobody"));
+    find->FindButton->click();
+    EXPECT_EQ(owner, find.get());
+    EXPECT_TRUE(onTop);
+
+    // A message of the main window while the dialog stays on screen stays on top as well.
+    Activate(Main());
+    Main().ShowMessageCentered(QStringLiteral("Saved"), QMessageBox::Information, QMessageBox::Ok);
+    EXPECT_EQ(owner, &Main());
+    EXPECT_TRUE(onTop);
+
+    // Without the dialog the box is an ordinary one.
+    find->close();
+    Main().ShowMessageCentered(QStringLiteral("Saved"), QMessageBox::Information, QMessageBox::Ok);
+    EXPECT_FALSE(onTop);
+}
+
+TEST_F(FindDialogTest, EnterFindsInSaintModeWhereverTheFocusWas)
+{
+    CreateWindows(false);
+    env.ShowDate(QDate(2026, 11, 15));
+    QStringList helpShown;
+    HtmlHelp::SetHook([&](const QString& address) { helpShown << address; });
+    Main().MTroparionKontakionClick(Main().MTroparionKontakion);
+    Main().MFindSaintClick();
+    ASSERT_FALSE(find->PageMode());
+    QTest::keyClicks(find->FindEdit, QStringLiteral("Nahum"));
+    QTest::keyClick(find->FindEdit, Qt::Key_Return);
+    EXPECT_EQ(Box().FCivilDate, QDate(2026, 12, 1));
+    // Even with the focus on Help, as after its help window was closed.
+    find->HelpButton->setFocus();
+    QTest::keyClick(find->HelpButton, Qt::Key_Return);
+    HtmlHelp::SetHook(nullptr);
+    EXPECT_TRUE(helpShown.isEmpty());
+    EXPECT_TRUE(find->FindButton->isDefault());
+    EXPECT_EQ(Box().FCivilDate, QDate(2026, 12, 23));   // the next day with the name
+    find->close();
+}
+
+TEST_F(FindDialogTest, AFoundMatchIsNotLeftUnderTheDialog)
+{
+    CreateWindows(false);
+    Main().setGeometry(0, 0, 700, 560);
+    Main().show();
+    QStringList lines;
+    for (int i = 0; i < 99; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    QTextEdit& page = *Main().MainRichEdit;
+    page.setPlainText(lines.join(QLatin1Char('\n')));
+    Main().MFind->trigger();
+    QApplication::processEvents();
+    const auto onScreen = [&page] {
+        QTextCursor start = page.textCursor();
+        start.setPosition(start.selectionStart());
+        const QRect rect = page.cursorRect(start);
+        return QRect(page.viewport()->mapToGlobal(rect.topLeft()), rect.size());
+    };
+    // The first line that lies under the dialog as the page stands.
+    int covered = -1;
+    for (int i = 0; i < lines.size() && covered < 0; ++i) {
+        QTextCursor at(page.document()->findBlockByNumber(i));
+        page.setTextCursor(at);
+        if (onScreen().intersects(find->frameGeometry()))
+            covered = i;
+    }
+    ASSERT_GE(covered, 0);
+    page.moveCursor(QTextCursor::Start);
+    find->FindEdit->setText(lines[covered]);
+    find->FindButton->click();
+    ASSERT_EQ(page.textCursor().selectedText(), lines[covered]);
+    const QPoint dialogPlace = find->pos();
+    EXPECT_FALSE(onScreen().intersects(find->frameGeometry()));
+    EXPECT_EQ(find->pos(), dialogPlace);   // the page scrolled
+
+    // The last line cannot scroll up from under a dialog over the foot of the page: the
+    // dialog moves off it and stays on the screen.
+    const QRect view(page.viewport()->mapToGlobal(QPoint(0, 0)), page.viewport()->size());
+    find->move(find->x(), view.bottom() - 40);
+    page.moveCursor(QTextCursor::Start);
+    find->FindEdit->setText(lines.last());
+    find->FindButton->click();
+    ASSERT_EQ(page.textCursor().selectedText(), lines.last());
+    EXPECT_FALSE(onScreen().intersects(find->frameGeometry()));
+    EXPECT_TRUE(find->screen()->availableGeometry().contains(find->frameGeometry()));
     find->close();
 }
 

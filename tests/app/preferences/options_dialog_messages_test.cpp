@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "app_windows.h"
+#include "url_recorder.h"
 
 namespace {
 
@@ -77,17 +78,22 @@ TEST_F(OptionsDialogMessagesTest, DontAskAgainIsReportedWhicheverButtonCloses)
     EXPECT_FALSE(hadCheckBox);
 }
 
-TEST_F(OptionsDialogMessagesTest, FolderButtonBrowsesTheDataFolder)
+TEST_F(OptionsDialogMessagesTest, FolderButtonOpensTheDataFolderInTheFileManager)
 {
+    TUrlRecorder desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "Open");
     Options().AppDataButton->click();
-    ASSERT_NE(Options().AppDataBrowser, nullptr);
-    EXPECT_TRUE(Options().AppDataBrowser->isVisible());
-    EXPECT_EQ(QDir(Options().AppDataBrowser->directory()).canonicalPath(),
-              QDir(env.main->FAppDataDir).canonicalPath());
-    Options().AppDataBrowser->reject();
-    Options().AppDataButton->click();   // a second press opens it again
-    EXPECT_TRUE(Options().AppDataBrowser->isVisible());
-    Options().AppDataBrowser->reject();
+    EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(env.main->FAppDataDir)});
+    EXPECT_TRUE(env.messages.isEmpty());
+
+    // A data folder that could not be made is said so, not opened.
+    env.main->FAppDataDir = env.data.filePath(QStringLiteral("missing/Selvarion/"));
+    Options().AppDataButton->click();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(env.messages, QStringList{QStringLiteral("The folder \"") +
+                                        QDir::toNativeSeparators(env.main->FAppDataDir) +
+                                        QStringLiteral("\" cannot be opened in a file manager.")});
 }
 
 TEST_F(OptionsDialogMessagesTest, ShowingClearsTheHelpFlag)

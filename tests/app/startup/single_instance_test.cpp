@@ -14,6 +14,10 @@
 
 namespace {
 
+constexpr auto Taken = TSingleInstance::TLock::Taken;
+constexpr auto HeldElsewhere = TSingleInstance::TLock::HeldElsewhere;
+constexpr auto Unavailable = TSingleInstance::TLock::Unavailable;
+
 // Every test keeps its lock files and sockets in a runtime folder of its own.
 class SingleInstanceTest : public ::testing::Test {
 protected:
@@ -40,7 +44,7 @@ protected:
 TEST_F(SingleInstanceTest, SecondStartRestoresTheRunningMainWindow)
 {
     TSingleInstance first(key);
-    ASSERT_TRUE(first.Acquire());
+    ASSERT_EQ(first.Acquire(), Taken);
     QWidget mainWindow;
     mainWindow.showMinimized();
     ASSERT_TRUE(first.Listen(&mainWindow));
@@ -54,23 +58,80 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheRunningMainWindow)
     lock.close();
 
     TSingleInstance second(key);
-    EXPECT_FALSE(second.Acquire());
+    EXPECT_EQ(second.Acquire(), HeldElsewhere);
     EXPECT_TRUE(second.AskRunningInstance());
     EXPECT_TRUE(WaitFor([&] { return !(mainWindow.windowState() & Qt::WindowMinimized); }));
     EXPECT_TRUE(mainWindow.isVisible());
 
     // Another key is another program.
     TSingleInstance other(QStringLiteral("Other 1.0"));
-    EXPECT_TRUE(other.Acquire());
+    EXPECT_EQ(other.Acquire(), Taken);
+}
+
+// The warnings written while `run` runs.
+QStringList Warnings(const std::function<void()>& run)
+{
+    static QStringList* sink = nullptr;
+    QStringList warnings;
+    sink = &warnings;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                sink->append(text);
+        });
+    run();
+    qInstallMessageHandler(previous);
+    return warnings;
+}
+
+TEST_F(SingleInstanceTest, ALockHeldByAnotherEndsTheStartOneThatCannotBeMadeDoesNot)
+{
+    const QString withoutCheck = QStringLiteral("; starting without the single-instance check.");
+    TSingleInstance first(key);
+    ASSERT_EQ(first.Acquire(), Taken);
+    TSingleInstance second(key);
+    EXPECT_TRUE(Warnings([&] { EXPECT_EQ(second.Acquire(), HeldElsewhere); }).isEmpty());
+
+    // No lock file can be made in a folder that is a file: one line says so, and the
+    // program runs on without listening.
+    QFile file(runtime.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    TSingleInstance lockless(key, runtime.filePath(QStringLiteral("file/folder")));
+    QWidget window;
+    QStringList warnings = Warnings([&] {
+        EXPECT_EQ(lockless.Acquire(), Unavailable);
+        EXPECT_FALSE(lockless.Listen(&window));
+    });
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Selvarion: cannot create the lock file \"") +
+                                       runtime.filePath(QStringLiteral("file/folder/"))))
+        << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].endsWith(withoutCheck)) << warnings[0].toStdString();
+
+    // A socket path too long for a socket address cannot listen: said the same way, and
+    // the lock is given up so that a later start runs on its own.
+    QString deep = runtime.path();
+    while (deep.size() < 120)
+        deep += QStringLiteral("/deeper");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    TSingleInstance unheard(key, deep);
+    ASSERT_EQ(unheard.Acquire(), Taken);
+    warnings = Warnings([&] { EXPECT_FALSE(unheard.Listen(&window)); });
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Selvarion: cannot listen on the local socket \"")))
+        << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].endsWith(withoutCheck)) << warnings[0].toStdString();
+    EXPECT_EQ(TSingleInstance(key, deep).Acquire(), Taken);
 }
 
 TEST_F(SingleInstanceTest, StartDuringTheSplashPhaseEndsWithoutAnAnswer)
 {
     TSingleInstance first(key);
-    ASSERT_TRUE(first.Acquire());
+    ASSERT_EQ(first.Acquire(), Taken);
     // No main window yet: nobody listens.
     TSingleInstance second(key);
-    EXPECT_FALSE(second.Acquire());
+    EXPECT_EQ(second.Acquire(), HeldElsewhere);
     EXPECT_FALSE(second.AskRunningInstance(500));
 }
 
@@ -79,7 +140,7 @@ TEST_F(SingleInstanceTest, LockAndSocketOfAProgramThatDiedAreTakenOver)
     QString lockName;
     {
         TSingleInstance probe(key);
-        ASSERT_TRUE(probe.Acquire());
+        ASSERT_EQ(probe.Acquire(), Taken);
         lockName = QDir(runtime.path()).entryList({QStringLiteral("*.lock")}).value(0);
     }
     ASSERT_FALSE(lockName.isEmpty());
@@ -101,7 +162,7 @@ TEST_F(SingleInstanceTest, LockAndSocketOfAProgramThatDiedAreTakenOver)
     socket.close();
 
     TSingleInstance next(key);
-    EXPECT_TRUE(next.Acquire());
+    EXPECT_EQ(next.Acquire(), Taken);
     QWidget window;
     EXPECT_TRUE(next.Listen(&window));
 }

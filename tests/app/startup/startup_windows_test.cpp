@@ -16,17 +16,9 @@
 #include "donation_query.h"
 #include "pascha_report.h"
 #include "splash_screen.h"
+#include "url_recorder.h"
 
 namespace {
-
-// Records the addresses the program asks the desktop to open.
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl& url) { opened << url; }
-};
 
 TEST(SplashScreen, ScalesWithTheScreenWidthAndEndsItsWaitWhenTheTimerFires)
 {
@@ -110,9 +102,14 @@ TEST_F(FirstRunTest, ContinueWithTheDefaultChoosesTheOldCalendar)
     EXPECT_EQ(query.DateLabel2->text(), "December 23, 2024");
     EXPECT_TRUE(query.CSOldCalendar->isChecked());
 
-    // Escape does not close it.
+    // Continue is the only way out: no window-manager frame with its title-bar buttons (the
+    // window draws its own caption), and neither Escape nor a close request ends it.
+    EXPECT_TRUE(query.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(query.Caption->text(), "Select Calendar Preference");
     query.show();
     QTest::keyClick(&query, Qt::Key_Escape);
+    EXPECT_TRUE(query.isVisible());
+    query.close();
     EXPECT_TRUE(query.isVisible());
 
     query.ContinueButton->click();
@@ -163,6 +160,28 @@ TEST_F(FirstRunTest, PaschaReportInBothCalendarsFromTheHelpMenu)
     EXPECT_EQ(PaschaReportText(*env.dateBox, true), Report2024Old);
 }
 
+TEST_F(FirstRunTest, PaschaReportIsCentredOverTheMainWindow)
+{
+    Create(false, QDate(2024, 8, 15));
+    env.main->setWindowState(Qt::WindowNoState);
+    env.main->setGeometry(120, 60, 700, 540);
+    env.main->show();
+    QApplication::processEvents();
+    QPoint centre;
+    SetMessageBoxHook([&](QMessageBox& box) {
+        // Shown, the box wraps its long text and takes its final size.
+        box.show();
+        QApplication::processEvents();
+        centre = box.frameGeometry().center();
+        box.hide();
+        return QMessageBox::Ok;
+    });
+    env.main->MFindEasterDate->trigger();
+    const QPoint off = centre - env.main->frameGeometry().center();
+    EXPECT_LE(std::abs(off.x()), 1) << off.x();
+    EXPECT_LE(std::abs(off.y()), 1) << off.y();
+}
+
 TEST_F(FirstRunTest, PaschaReportEarlyInJanuaryNamesTheOldCalendarYear)
 {
     Create(true, QDate(2025, 1, 5));
@@ -192,4 +211,3 @@ TEST_F(FirstRunTest, HelpMenuCarriesTheInformationCommands)
 
 } // namespace
 
-#include "startup_windows_test.moc"
