@@ -162,10 +162,7 @@ QToolButton* TSelvarionMainForm::AddPageButton(const char* name, const QString& 
     button->setCheckable(true);
     button->setAutoExclusive(true);
     button->setAutoRaise(true);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    button->setFont(font);
+    button->setFont(PixelFont("Arial", 13, true));
     MainToolBar->addWidget(button);
     connect(button, &QToolButton::clicked, this, [this, button] { MTroparionKontakionClick(button); });
     return button;
