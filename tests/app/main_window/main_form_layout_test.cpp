@@ -25,8 +25,9 @@ void ExpectAllItemsShown(QToolBar& bar)
         const std::string name = item->objectName().toStdString();
         EXPECT_TRUE(item->isVisible()) << name;
         EXPECT_TRUE(bar.rect().contains(item->geometry())) << name;
-        if (auto* button = qobject_cast<QToolButton*>(item))
+        if (auto* button = qobject_cast<QToolButton*>(item)) {
             EXPECT_LE(button->sizeHint().width(), button->width()) << name;
+        }
     }
 }
 
