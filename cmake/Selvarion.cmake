@@ -49,8 +49,9 @@ function(selv_add_gtest name)
   _selv_add_check_program(${name} tests ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # Leaks are not looked for: the tests keep one application object to the end on purpose.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
 endfunction()
 
 # selv_add_benchmark(<name> SOURCES <file>... LIBS <lib>...)

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -122,6 +123,11 @@ TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
 
 TSelvarionMainForm::~TSelvarionMainForm()
 {
+    // The handlers on the application go first: the focus moves while the window's members
+    // are deleted, after this body, and must not reach a half-destroyed window.
+    QApplication::instance()->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     SaveMainWindowPlacement(*this, QStringLiteral("MainWindow"), SettingsKey);
     SaveViewOptions(*this, QStringLiteral("Options"), SettingsKey);
     SetHelpHook(nullptr);

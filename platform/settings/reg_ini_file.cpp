@@ -356,6 +356,10 @@ void Report(Trouble kind, const QString& message) {
 
 QString Native(const QString& fileName) { return QDir::toNativeSeparators(fileName); }
 
+void ReportUnwritable(const QString& fileName, const QString& why) {
+    Report(Trouble::Unwritable, QStringLiteral("The settings could not be saved to %1: %2").arg(Native(fileName), why));
+}
+
 // ---- reading and replacing the file ----
 
 struct LoadedStore {
@@ -414,8 +418,7 @@ bool SaveStore(const QString& fileName, const Key& root) {
     Serialize(root, out);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        Report(Trouble::Unwritable, QStringLiteral("The settings could not be saved to %1: %2")
-                                        .arg(Native(fileName), file.errorString()));
+        ReportUnwritable(fileName, file.errorString());
         return false;
     }
     return true;
@@ -426,7 +429,7 @@ bool SaveStore(const QString& fileName, const Key& root) {
 std::optional<Key> MergeIntoStore(const std::vector<Change>& changes) {
     const QString fileName = TRegIniFile::StoreFileName();
     auto unwritable = [&](const QString& why) {
-        Report(Trouble::Unwritable, QStringLiteral("The settings could not be saved to %1: %2").arg(Native(fileName), why));
+        ReportUnwritable(fileName, why);
         return std::nullopt;
     };
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath())) return unwritable(QStringLiteral("its folder cannot be made"));

@@ -308,3 +308,40 @@ TEST_F(EditingTest, EditMarginsInsetTheText)
     EXPECT_EQ(Edit().height() - view.bottom() - 1, 18);
     Main().hide();
 }
+
+// How many receivers a signal of another object has (a protected question of QObject's).
+struct TReceivers : QObject {
+    static int Of(const QObject* sender, const char* signal)
+    {
+        return (sender->*(&TReceivers::receivers))(signal);
+    }
+};
+
+// Closing the main window while its editor holds the focus moves the focus as the window's
+// members go: by then the window's application-wide handlers must be gone, or they would run
+// on a half-destroyed window (which the sanitizer build also sees).
+TEST(MainWindowClosing, ApplicationWideHandlersGoBeforeTheWindowsMembers)
+{
+    const char* const focusChanged = SIGNAL(focusChanged(QWidget*, QWidget*));
+    const char* const clipboardChanged = SIGNAL(dataChanged());
+    TAppWindows env;
+    const int focusReceivers = TReceivers::Of(qApp, focusChanged);
+    const int clipboardReceivers = TReceivers::Of(QApplication::clipboard(), clipboardChanged);
+    env.Create();
+    ASSERT_GT(TReceivers::Of(qApp, focusChanged), focusReceivers);
+    env.main->show();
+    QApplication::setActiveWindow(env.main.get());
+    env.main->MainRichEdit->setPlainText(QString(QStringLiteral("A long page. ")).repeated(20000));
+    env.main->MainRichEdit->document()->setModified(false);
+    env.main->MainRichEdit->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), env.main->MainRichEdit);
+    int focusWhileMembersGo = -1, clipboardWhileMembersGo = -1;
+    QObject::connect(env.main->MainRichEdit, &QObject::destroyed, [&] {
+        focusWhileMembersGo = TReceivers::Of(qApp, focusChanged);
+        clipboardWhileMembersGo = TReceivers::Of(QApplication::clipboard(), clipboardChanged);
+    });
+    env.Destroy();
+    EXPECT_EQ(focusWhileMembersGo, focusReceivers);
+    EXPECT_EQ(clipboardWhileMembersGo, clipboardReceivers);
+}
