@@ -18,15 +18,20 @@ namespace fuzzsupport {
 // "<folder>/", made at the first call and removed when the process ends normally.
 inline const std::string& ScratchDir()
 {
-    static const std::string dir = [] {
-        const std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-        const std::filesystem::path folder = base / ("selv_fuzz_" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder);
-        std::atexit([] { std::filesystem::remove_all(ScratchDir()); });
-        return folder.string() + "/";
-    }();
-    return dir;
+    struct TScratch {
+        std::string dir;
+        TScratch()
+        {
+            const std::filesystem::path base =
+                std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+            const std::filesystem::path folder = base / ("selv_fuzz_" + std::to_string(getpid()));
+            std::filesystem::create_directories(folder);
+            dir = folder.string() + "/";
+        }
+        ~TScratch() { std::filesystem::remove_all(dir); }
+    };
+    static const TScratch scratch;
+    return scratch.dir;
 }
 
 inline void WriteFile(const std::string& path, const uint8_t* data, size_t size)

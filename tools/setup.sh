@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fontconfig fonts-liberation xdg-utils
   python3 python3-dateutil
   libsword-utils sword-text-kjv sword-text-web
