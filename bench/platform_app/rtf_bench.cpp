@@ -32,8 +32,8 @@ QByteArray LargeDocument() {
     return rtf;
 }
 
-void BM_LoadLargeRtf(benchmark::State& state) {
-    const QByteArray rtf = LargeDocument();
+// Loads `rtf` into a fresh document each round.
+void LoadEachRound(benchmark::State& state, const QByteArray& rtf) {
     for (auto _ : state) {
         QTextDocument doc;
         LoadRtf(doc, rtf);
@@ -41,30 +41,18 @@ void BM_LoadLargeRtf(benchmark::State& state) {
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
 }
+
+void BM_LoadLargeRtf(benchmark::State& state) { LoadEachRound(state, LargeDocument()); }
 BENCHMARK(BM_LoadLargeRtf)->Unit(benchmark::kMillisecond);
 
 // Hostile pages: a million nested groups, and a million empty paragraphs.
 void BM_LoadDeeplyNestedRtf(benchmark::State& state) {
-    const QByteArray rtf = "{\\rtf1 " + QByteArray(1000000, '{') + "text";
-    for (auto _ : state) {
-        QTextDocument doc;
-        LoadRtf(doc, rtf);
-        benchmark::DoNotOptimize(doc.characterCount());
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
+    LoadEachRound(state, "{\\rtf1 " + QByteArray(1000000, '{') + "text");
 }
 BENCHMARK(BM_LoadDeeplyNestedRtf)->Unit(benchmark::kMillisecond);
 
 void BM_LoadManyEmptyParagraphs(benchmark::State& state) {
-    QByteArray rtf = "{\\rtf1 ";
-    for (int i = 0; i < 1000000; ++i) rtf += "\\par";
-    rtf += "}";
-    for (auto _ : state) {
-        QTextDocument doc;
-        LoadRtf(doc, rtf);
-        benchmark::DoNotOptimize(doc.blockCount());
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * rtf.size());
+    LoadEachRound(state, "{\\rtf1 " + QByteArray("\\par").repeated(1000000) + "}");
 }
 BENCHMARK(BM_LoadManyEmptyParagraphs)->Unit(benchmark::kMillisecond);
 
