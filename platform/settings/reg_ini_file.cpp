@@ -30,64 +30,98 @@ constexpr int LockRetryMs = 5;
 
 QString Folded(const QString& name) { return name.toCaseFolded(); }
 
+// Entries with names, in written order, found by name without regard to case: by a scan
+// while there are few, through a hash of their folded names once there are many.
+template <typename Entry>
+class TNamedList {
+public:
+    const std::vector<Entry>& Entries() const { return entries_; }
+    bool Empty() const { return entries_.empty(); }
+
+    const Entry* Find(const QString& name) const {
+        const std::optional<size_t> at = Position(Folded(name));
+        return at ? &entries_[*at] : nullptr;
+    }
+    Entry* Find(const QString& name) {
+        const std::optional<size_t> at = Position(Folded(name));
+        return at ? &entries_[*at] : nullptr;
+    }
+    Entry& Add(Entry entry) {
+        entries_.push_back(std::move(entry));
+        if (!index_.isEmpty())
+            index_.insert(FoldedName(entries_.back()), entries_.size() - 1);
+        else if (entries_.size() > IndexFrom)
+            Reindex();
+        return entries_.back();
+    }
+    // Takes the entry of that name out; a default entry when there is none.
+    Entry Take(const QString& name) {
+        const std::optional<size_t> at = Position(Folded(name));
+        if (!at) return Entry{};
+        Entry taken = std::move(entries_[*at]);
+        entries_.erase(entries_.begin() + qsizetype(*at));
+        Reindex();
+        return taken;
+    }
+
+private:
+    static constexpr size_t IndexFrom = 8;
+
+    std::optional<size_t> Position(const QString& folded) const {
+        if (index_.isEmpty()) {
+            for (size_t i = 0; i < entries_.size(); ++i)
+                if (FoldedName(entries_[i]) == folded) return i;
+            return std::nullopt;
+        }
+        const auto it = index_.constFind(folded);
+        return it == index_.cend() ? std::nullopt : std::optional<size_t>(*it);
+    }
+    void Reindex() {
+        index_.clear();
+        if (entries_.size() <= IndexFrom) return;
+        for (size_t i = 0; i < entries_.size(); ++i) index_.insert(FoldedName(entries_[i]), i);
+    }
+
+    std::vector<Entry> entries_;
+    QHash<QString, size_t> index_;   // folded name -> position, once there are many
+};
+
 struct Value {
-    QString name;
+    QString name, folded;
     QString data;
 };
+const QString& FoldedName(const Value& value) { return value.folded; }
 
 // A key's values and subkeys keep their written order and are found by name without
 // regard to case.
 struct Key {
-    explicit Key(QString keyName = {}) : name(std::move(keyName)) {}
+    explicit Key(const QString& keyName = {}) { Rename(keyName); }
+    void Rename(const QString& keyName) {
+        name = keyName;
+        folded = Folded(keyName);
+    }
 
-    QString name;
-    std::vector<Value> values;
-    QHash<QString, size_t> valueIndex;   // folded name -> position in `values`
-    std::vector<std::unique_ptr<Key>> children;
-    QHash<QString, Key*> childIndex;     // folded name -> child
+    QString name, folded;
+    TNamedList<Value> values;
+    TNamedList<std::unique_ptr<Key>> children;
 
-    Key* Child(const QString& childName) const { return childIndex.value(Folded(childName)); }
+    Key* Child(const QString& childName) const {
+        const std::unique_ptr<Key>* child = children.Find(childName);
+        return child ? child->get() : nullptr;
+    }
     Key& ChildOrNew(const QString& childName) {
         if (Key* k = Child(childName)) return *k;
-        return Adopt(std::make_unique<Key>(childName));
+        return *children.Add(std::make_unique<Key>(childName));
     }
-    Key& Adopt(std::unique_ptr<Key> child) {
-        Key& k = *child;
-        childIndex.insert(Folded(k.name), &k);
-        children.push_back(std::move(child));
-        return k;
-    }
-    std::unique_ptr<Key> Release(const QString& childName) {
-        Key* k = Child(childName);
-        if (!k) return nullptr;
-        childIndex.remove(Folded(childName));
-        const auto it = std::find_if(children.begin(), children.end(), [k](const auto& c) { return c.get() == k; });
-        std::unique_ptr<Key> taken = std::move(*it);
-        children.erase(it);
-        return taken;
-    }
-    const Value* Find(const QString& valueName) const {
-        const auto it = valueIndex.constFind(Folded(valueName));
-        return it == valueIndex.cend() ? nullptr : &values[*it];
-    }
+    const Value* Find(const QString& valueName) const { return values.Find(valueName); }
     void Set(const QString& valueName, const QString& data) {
-        const QString folded = Folded(valueName);
-        const auto it = valueIndex.constFind(folded);
-        if (it != valueIndex.cend()) {
-            values[*it].data = data;
-        } else {
-            valueIndex.insert(folded, values.size());
-            values.push_back(Value{valueName, data});
-        }
-    }
-    void Remove(const QString& valueName) {
-        const auto it = valueIndex.constFind(Folded(valueName));
-        if (it == valueIndex.cend()) return;
-        values.erase(values.begin() + qsizetype(*it));
-        valueIndex.clear();
-        for (size_t i = 0; i < values.size(); ++i) valueIndex.insert(Folded(values[i].name), i);
+        if (Value* v = values.Find(valueName))
+            v->data = data;
+        else
+            values.Add(Value{valueName, Folded(valueName), data});
     }
 };
+const QString& FoldedName(const std::unique_ptr<Key>& key) { return key->folded; }
 
 // Levels of the tree from `key` down, `key` included.
 int Height(const Key& key) {
@@ -97,7 +131,7 @@ int Height(const Key& key) {
         const auto [k, level] = stack.back();
         stack.pop_back();
         height = std::max(height, level);
-        for (const auto& child : k->children) stack.push_back({child.get(), level + 1});
+        for (const auto& child : k->children.Entries()) stack.push_back({child.get(), level + 1});
     }
     return height;
 }
@@ -202,6 +236,10 @@ QString Parse(const QByteArray& bytes, Key& root) {
         if (damage.isEmpty()) damage = QStringLiteral("line %1 %2").arg(lineNumber).arg(what);
     };
     Key* current = nullptr;
+    // The keys along the last path read: the next path is mostly the same, and only the
+    // names after the part they share are looked up.
+    KeyPath lastPath;
+    std::vector<Key*> lastKeys;
     qsizetype lineNumber = 0;
     for (const QByteArray& rawLine : bytes.split('\n')) {
         ++lineNumber;
@@ -222,8 +260,15 @@ QString Parse(const QByteArray& bytes, Key& root) {
                 damaged(lineNumber, QStringLiteral("nests keys deeper than %1 levels").arg(MaxKeyDepth));
             else if (!WithinLimits(path))
                 damaged(lineNumber, QStringLiteral("holds a key name longer than %1 characters").arg(MaxNameLength));
-            else
-                current = Walk(root, path, true);
+            else {
+                qsizetype same = 0;
+                while (same < path.size() && same < lastPath.size() && path[same] == lastPath[same]) ++same;
+                lastKeys.resize(size_t(same));
+                for (qsizetype i = same; i < path.size(); ++i)
+                    lastKeys.push_back(&(i == 0 ? root : *lastKeys.back()).ChildOrNew(path[i]));
+                lastPath = path;
+                current = lastKeys.empty() ? &root : lastKeys.back();
+            }
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -249,10 +294,10 @@ QString Parse(const QByteArray& bytes, Key& root) {
 // as the paths are bounded by the store's limits, in time linear in the store's size.
 void Serialize(const Key& root, QByteArray& out) {
     auto writeValues = [&out](const Key& key) {
-        for (const Value& v : key.values)
+        for (const Value& v : key.values.Entries())
             out += (Escape(v.name, true) + QLatin1Char('=') + Escape(v.data, false)).toUtf8() + '\n';
     };
-    if (!root.values.empty()) {
+    if (!root.values.Empty()) {
         out += "[]\n";
         writeValues(root);
     }
@@ -265,11 +310,11 @@ void Serialize(const Key& root, QByteArray& out) {
     std::vector<Frame> stack{{&root, 0, 0}};
     while (!stack.empty()) {
         Frame& frame = stack.back();
-        if (frame.nextChild == frame.key->children.size()) {
+        if (frame.nextChild == frame.key->children.Entries().size()) {
             stack.pop_back();
             continue;
         }
-        const Key& child = *frame.key->children[frame.nextChild++];
+        const Key& child = *frame.key->children.Entries()[frame.nextChild++];
         path.truncate(frame.pathLength);
         if (!path.isEmpty()) path += '\\';
         path += Escape(child.name, true).toUtf8();
@@ -318,17 +363,17 @@ bool Apply(Key& root, const Change& change) {
     if (auto* c = std::get_if<SetValue>(&change)) {
         Walk(root, c->key, true)->Set(c->name, c->data);
     } else if (auto* c = std::get_if<DeleteValue>(&change)) {
-        if (Key* k = Walk(root, c->key, false)) k->Remove(c->name);
+        if (Key* k = Walk(root, c->key, false)) k->values.Take(c->name);
     } else if (auto* c = std::get_if<CreateKey>(&change)) {
         Walk(root, c->key, true);
     } else if (auto* c = std::get_if<EraseKey>(&change)) {
         if (Key* parent = c->key.isEmpty() ? nullptr : Walk(root, c->key.mid(0, c->key.size() - 1), false))
-            parent->Release(c->key.last());
+            parent->children.Take(c->key.last());
     } else if (auto* c = std::get_if<MoveKey>(&change)) {
         if (!Walk(root, c->from, false) || Walk(root, c->to, false)) return false;
-        std::unique_ptr<Key> moved = Walk(root, c->from.mid(0, c->from.size() - 1), false)->Release(c->from.last());
-        moved->name = c->to.last();
-        Walk(root, c->to.mid(0, c->to.size() - 1), true)->Adopt(std::move(moved));
+        std::unique_ptr<Key> moved = Walk(root, c->from.mid(0, c->from.size() - 1), false)->children.Take(c->from.last());
+        moved->Rename(c->to.last());
+        Walk(root, c->to.mid(0, c->to.size() - 1), true)->children.Add(std::move(moved));
     }
     return true;
 }
@@ -562,14 +607,14 @@ bool TRegIniFile::ValueExists(const QString& section, const QString& ident) cons
 QStringList TRegIniFile::ReadSection(const QString& section) const {
     QStringList names;
     if (const Key* k = Walk(d->root, d->Section(section), false))
-        for (const Value& v : k->values) names << v.name;
+        for (const Value& v : k->values.Entries()) names << v.name;
     return names;
 }
 
 QStringList TRegIniFile::ReadSections() const {
     QStringList names;
     if (const Key* k = Walk(d->root, d->current, false))
-        for (const auto& child : k->children) names << child->name;
+        for (const auto& child : k->children.Entries()) names << child->name;
     return names;
 }
 
