@@ -10,6 +10,7 @@
 
 #include "app_folders.h"
 #include "bible_search_dlg.h"
+#include "custom_find_dialog.h"
 #include "date_box.h"
 #include "day_names.h"
 #include "message_box.h"
@@ -31,6 +32,7 @@ struct TWindows {
     ~TWindows()
     {
         dateBox.reset();
+        find.reset();
         options.reset();
         bible.reset();
         main.reset();
@@ -41,6 +43,7 @@ struct TWindows {
         main = std::make_unique<TSelvarionMainForm>(folders);
         bible = std::make_unique<TBibleSearchDlg>(*main);
         options = std::make_unique<TOptionsDialog>(*main);
+        find = std::make_unique<TCustomFindDialog>(*main);
         dateBox = std::make_unique<TDateBox>(*main, *options, *bible, &selvmain_resources);
     }
     QTemporaryDir config, data;
@@ -48,13 +51,14 @@ struct TWindows {
     std::unique_ptr<TSelvarionMainForm> main;
     std::unique_ptr<TBibleSearchDlg> bible;
     std::unique_ptr<TOptionsDialog> options;
+    std::unique_ptr<TCustomFindDialog> find;
     std::unique_ptr<TDateBox> dateBox;
 };
 
-// The benchmarks' main: offscreen windows.
-inline int RunBenchmarks(int argc, char** argv)
+// The benchmarks' main: offscreen windows (`platform` may add the offscreen platform's options).
+inline int RunBenchmarks(int argc, char** argv, const QByteArray& platform = "offscreen")
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

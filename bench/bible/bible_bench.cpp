@@ -1,4 +1,5 @@
-// Speed of the built-in reader on the generated Bible files.
+// Speed of the Bible readers on the generated Bible files: the built-in files, and the same
+// King James text as an installed version.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -15,7 +16,7 @@ struct Controls : IBibleSearchControls {
     std::string ApocText() const override { return "Ecclesiasticus"; }
     bool ChapterHeadingsChecked() const override { return true; }
     bool VerseNumbersChecked() const override { return true; }
-    std::string AppDataDir() const override { return std::string(SELV_PROGRAM_DIR) + "/"; }
+    std::string AppDataDir() const override { return std::string(BIBLE_TSV_DIR) + "/"; }
     std::string ProgramDir() const override { return std::string(SELV_PROGRAM_DIR) + "/"; }
     void ShowBookList(int) override {}
 };
@@ -32,7 +33,7 @@ struct Reader {
     explicit Reader(int part, const char* file, benchmark::State& state) {
         controls.part = part;
         reader.FMappedTestament = part;
-        if (reader.MapBibleFile(file) == nullptr) state.SkipWithError("the built-in Bible files are missing");
+        if (reader.MapBibleFile(file) == nullptr) state.SkipWithError("the generated Bible files are missing");
     }
 };
 
@@ -62,9 +63,26 @@ void BM_PsalmsSummary(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(r.reader.BuildChapterVerseSummary(18, "Psalms"));
 }
 
+// The installed King James text as the Find Bible Verses dialog's Old Testament version.
+void BM_PsalmsSummaryInstalled(benchmark::State& state) {
+    Reader r(0, "kjv_unbound.txt", state);
+    r.reader.FOldTSearchFile = "kjv_unbound.txt";
+    for (auto _ : state) benchmark::DoNotOptimize(r.reader.BuildChapterVerseSummary(18, "Psalms"));
+}
+
+// A start verse past the end of the last chapter of the New Testament: the reader steps
+// back to the chapter's last verse and reports the verses missing.
+void BM_MissingVerseInstalled(benchmark::State& state) {
+    Reader r(1, "kjv_unbound.txt", state);
+    r.reader.FNewTReadingsFile = "kjv_unbound.txt";
+    for (auto _ : state) benchmark::DoNotOptimize(r.reader.GetPassageText(26, "22", "999", "22", "999", false, false));
+}
+
 BENCHMARK(BM_SingleVerse)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Psalm119)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AcrossChapters)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PsalmsSummary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PsalmsSummaryInstalled)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MissingVerseInstalled)->Unit(benchmark::kMillisecond);
 
 }  // namespace
