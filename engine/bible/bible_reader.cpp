@@ -1,6 +1,7 @@
 #include "bible_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "bible_text.h"
 #include "file_mapping.h"
@@ -15,7 +16,23 @@ const char* const BuiltInNames[3] = {BuiltInOldTFile, BuiltInNewTFile, BuiltInAp
 
 bool ValidPart(int part) { return part >= 0 && part <= 2; }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Searches from the top remembered, over all files, before the oldest are let go.
+constexpr size_t MaxFirstOccurrences = 4096;
+
 }  // namespace
+
+// Keeps a summary's key positions in FKeys for its lifetime.
+class TBibleReader::TKeysInUse {
+public:
+    TKeysInUse(TBibleReader& reader, const TKeyPositions& keys) : reader_(reader) { reader_.FKeys = &keys; }
+    ~TKeysInUse() { reader_.FKeys = nullptr; }
+    TKeysInUse(const TKeysInUse&) = delete;
+    TKeysInUse& operator=(const TKeysInUse&) = delete;
+private:
+    TBibleReader& reader_;
+};
 
 TBibleReader::TBibleReader(IBibleSearchControls& controls, IMessageSink& messages)
     : Controls(controls), Messages(messages) {}
@@ -29,7 +46,8 @@ const char* TBibleReader::MapBibleFile(const std::string& fileName) {
     const size_t dot = fileName.rfind('.');
     const bool builtIn = dot != std::string::npos && fileName.compare(dot, std::string::npos, ".dat") == 0;
     const std::string folder = builtIn ? Controls.ProgramDir() : Controls.AppDataDir();
-    FMappedText = selvmap::MapFileView(folder + fileName, FMappedSize);
+    FMappedText = selvmap::MapFileView(folder + fileName, FMappedSize, &FMappedStamp);
+    FStampedView = FMappedText;
     return FMappedText;
 }
 
@@ -87,6 +105,74 @@ std::string TBibleReader::CollapseSpaces(const std::string& text) {
 uint32_t TBibleReader::Find(const std::string& key, uint32_t start, uint32_t limit) const {
     const char* hit = FindInMappedText(FMappedText, std::min(limit, FMappedSize), start, key);
     return hit == nullptr ? NotFound : static_cast<uint32_t>(hit - FMappedText);
+}
+
+uint32_t TBibleReader::FindFromTop(const std::string& key) const {
+    // Only a view that MapBibleFile made has a stamp.
+    if (FMappedText == nullptr || FMappedText != FStampedView) return Find(key, 0);
+    const auto entry = std::make_pair(FMappedStamp, key);
+    if (const auto known = FFirstOccurrences.find(entry); known != FFirstOccurrences.end()) return known->second;
+    if (FFirstOccurrences.size() >= MaxFirstOccurrences) FFirstOccurrences.clear();
+    return FFirstOccurrences[entry] = Find(key, 0);
+}
+
+uint32_t TBibleReader::FindKey(const std::string& key, uint32_t start, uint32_t limit) const {
+    const uint32_t end = std::min(limit, FMappedSize);
+    if (FKeys == nullptr || !key.starts_with(FKeys->family) || start < FKeys->from || end != FKeys->to)
+        return Find(key, start, limit);
+    // What Find would answer: the first place at or after `start` where the key ends by `end`.
+    if (key.empty() || key.size() >= end || start >= FMappedSize) return NotFound;
+    const auto places = FKeys->at.find(key);
+    if (places == FKeys->at.end()) return NotFound;
+    const auto hit = std::lower_bound(places->second.begin(), places->second.end(), start);
+    return hit != places->second.end() && *hit + key.size() <= end ? *hit : NotFound;
+}
+
+int TBibleReader::NumberAt(uint32_t at, char end) const {
+    uint32_t p = at;
+    while (p < FMappedSize && p - at < 9 && IsDigit(FMappedText[p])) ++p;
+    if (p == at || p >= FMappedSize || FMappedText[p] != end) return -1;
+    if (FMappedText[at] == '0' && p - at > 1) return -1;   // no key is written with leading zeros
+    return std::stoi(std::string(FMappedText + at, p - at));
+}
+
+TBibleReader::TKeyPositions TBibleReader::BuiltInMarkerPositions(bool apocrypha, int bookIndex,
+                                                                 uint32_t bookStart, uint32_t bookEnd) const {
+    TKeyPositions keys;
+    keys.from = bookStart;
+    keys.to = std::min(bookEnd, FMappedSize);
+    auto add = [&](uint32_t at, std::string key) {
+        if (at + key.size() <= keys.to) keys.at[std::move(key)].push_back(at);
+    };
+    if (!apocrypha) {
+        // "ccc:vvv": every colon with three digits on either side.
+        const char* text = FMappedText;
+        for (const char* colon = text + keys.from;
+             (colon = static_cast<const char*>(std::memchr(colon, ':', text + keys.to - colon))) != nullptr; ++colon) {
+            const uint32_t at = uint32_t(colon - text);
+            if (at < keys.from + 3 || at + 4 > keys.to) continue;
+            if (std::all_of(colon - 3, colon, IsDigit) && std::all_of(colon + 1, colon + 4, IsDigit))
+                add(at - 3, std::string(colon - 3, 7));
+        }
+        return keys;
+    }
+    if (bookIndex < 0 || bookIndex >= int(ApocVerseMarkerPrefixes.size())) return keys;
+    // The prefix, the chapter and ":", then the verse: a marker of verse 1 is also found where
+    // verse 10 to 19 stands, as the search finds it there.
+    keys.family = ApocVerseMarkerPrefixes[bookIndex];
+    for (uint32_t at = Find(keys.family, keys.from, keys.to); at != NotFound; at = Find(keys.family, at + 1, keys.to)) {
+        const uint32_t chapterAt = at + uint32_t(keys.family.size());
+        const int chapter = NumberAt(chapterAt, ':');
+        if (chapter < 0) continue;
+        const uint32_t verseAt = chapterAt + uint32_t(std::to_string(chapter).size()) + 1;
+        std::string key = keys.family + std::to_string(chapter) + ":";
+        for (uint32_t p = verseAt; p < keys.to && p - verseAt < 9 && IsDigit(FMappedText[p]); ++p) {
+            key += FMappedText[p];
+            if (FMappedText[verseAt] == '0' && p > verseAt) break;   // "0" only
+            add(at, key);
+        }
+    }
+    return keys;
 }
 
 std::string TBibleReader::ListText(int part) const {
@@ -150,11 +236,30 @@ std::string TBibleReader::GetLastChapter(const std::string& bookName) const {
     }
 }
 
+void TBibleReader::RememberBookMarkers() const {
+    if (FMappedText == nullptr || FMappedText != FStampedView) return;
+    const auto marker = [this](int n) { return std::make_pair(FMappedStamp, "Book " + Padded(n, 2)); };
+    if (FFirstOccurrences.contains(marker(0))) return;
+    std::array<uint32_t, 100> first;
+    first.fill(NotFound);
+    for (uint32_t at = Find("Book ", 0); at != NotFound; at = Find("Book ", at + 1)) {
+        if (at + 7 > FMappedSize || !IsDigit(FMappedText[at + 5]) || !IsDigit(FMappedText[at + 6])) continue;
+        const int n = (FMappedText[at + 5] - '0') * 10 + (FMappedText[at + 6] - '0');
+        if (first[n] == NotFound) first[n] = at;
+    }
+    if (FFirstOccurrences.size() + first.size() > MaxFirstOccurrences) FFirstOccurrences.clear();
+    for (int n = 0; n < int(first.size()); ++n) FFirstOccurrences[marker(n)] = first[n];
+}
+
 bool TBibleReader::FindBuiltInBook(int bookIndex, uint32_t& start, uint32_t& end) const {
     if (bookIndex < 0 || bookIndex > 98) return false;
-    start = Find("Book " + Padded(bookIndex, 2), 0);
+    RememberBookMarkers();
+    start = FindFromTop("Book " + Padded(bookIndex, 2));
     if (start == NotFound) return false;
-    end = Find("Book " + Padded(bookIndex + 1, 2), start);
+    // The next book's marker follows the book's own, unless it also stands somewhere before.
+    const std::string next = "Book " + Padded(bookIndex + 1, 2);
+    end = FindFromTop(next);
+    if (end != NotFound && end < start) end = Find(next, start);
     return end != NotFound;
 }
 
@@ -178,18 +283,18 @@ std::string TBibleReader::GetVerseRange(int bookIndex, int chapter, int& lastVer
     const int firstVerse = (apoc && Controls.ApocText() == "Additions to Esther" && chapter == 10) ? 4 : 1;
     int k = firstVerse;
     // Markers are looked for only inside the book.
-    uint32_t hit = Find(marker(chapter, k), bookStart, bookEnd);
+    uint32_t hit = FindKey(marker(chapter, k), bookStart, bookEnd);
     if (hit == NotFound) return "Error";
     const uint32_t chapterStart = hit;
     for (;;) {
-        const uint32_t next = Find(marker(chapter, k + 1), hit, bookEnd);
+        const uint32_t next = FindKey(marker(chapter, k + 1), hit, bookEnd);
         ++k;
         if (next == NotFound) break;
         hit = next;
     }
     // k is one past the last marker found. The book's last chapter (no chapter after it
     // in this file) ends with the sentinel marker, which carries no verse.
-    const bool lastChapter = Find(marker(chapter + 1, 1), chapterStart, bookEnd) == NotFound;
+    const bool lastChapter = FindKey(marker(chapter + 1, 1), chapterStart, bookEnd) == NotFound;
     lastVerse = lastChapter ? k - 2 : k - 1;
     if (lastVerse < firstVerse) {
         lastVerse = -1;
@@ -216,9 +321,16 @@ std::string TBibleReader::BuildChapterVerseSummary(int bookIndex, const std::str
             else if (bookName == "Additions to Esther") first = 10;
         }
         const int last = ParseInt(GetLastChapter(bookName)).value_or(-1);
+        uint32_t bookStart = 0, bookEnd = 0;
+        TKeyPositions markers;
+        if (FindBuiltInBook(bookIndex, bookStart, bookEnd))
+            markers = BuiltInMarkerPositions(part == 2, bookIndex, bookStart, bookEnd);
+        const TKeysInUse use(*this, markers);
         append(first, last, [&](int c) { int lv; return GetVerseRange(bookIndex, c, lv); });
     } else {
         const int book = GetBookNumber();
+        const TKeyPositions chapterKeys = ChapterKeyPositions(book);
+        const TKeysInUse use(*this, chapterKeys);
         std::string firstText, lastText;
         GetFirstAndLastChapter(book, firstText, lastText);
         append(ParseInt(firstText).value_or(-1), ParseInt(lastText).value_or(-1),

@@ -19,8 +19,13 @@
 //    in the dialog's SearchGroup.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
+#include "file_mapping.h"
 #include "message_sink.h"
 
 // What the reader reads from the Find Bible Verses dialog and the main window.
@@ -127,6 +132,32 @@ private:
     // Offset of `key` in the mapped text at or after `start` and ending before `limit`
     // (the end of the text by default), or NotFound.
     uint32_t Find(const std::string& key, uint32_t start, uint32_t limit = NotFound) const;
+    // Find from the top of the text, for the keys looked for again and again (a book's marker,
+    // a book's code): the answer is kept for each file mapped, known by its stamp.
+    uint32_t FindFromTop(const std::string& key) const;
+    // Gathers the first places of all book markers "Book nn" of the file in one pass, the first
+    // time one is looked for: a readings page looks for many books of one file.
+    void RememberBookMarkers() const;
+
+    // Every place where a key of one family stands in a stretch of the mapped text, gathered
+    // in one pass: the verse markers of a built-in book, or the chapter keys of an installed
+    // book. A chapter:verse summary asks for every chapter, each time from the book's start.
+    struct TKeyPositions {
+        std::string family;             // every key gathered begins with it
+        uint32_t from = 0, to = 0;      // keys at or after `from` that end by `to`
+        std::unordered_map<std::string, std::vector<uint32_t>> at;   // ascending offsets
+    };
+    class TKeysInUse;
+    // Find for a key of the family gathered in FKeys while a summary is built, else Find.
+    uint32_t FindKey(const std::string& key, uint32_t start, uint32_t limit = NotFound) const;
+    // Markers "ccc:vvv", or the Apocrypha book's prefix and "c:v", between the book's markers.
+    TKeyPositions BuiltInMarkerPositions(bool apocrypha, int bookIndex, uint32_t bookStart,
+                                         uint32_t bookEnd) const;
+    // The chapter keys "<book code> TAB chapter TAB" of an installed book, as UnboundGetLastVerse
+    // writes them, anywhere in the text.
+    TKeyPositions ChapterKeyPositions(int bookNumber) const;
+    // The decimal number written without leading zeros at `at` and ended by `end`, or -1.
+    int NumberAt(uint32_t at, char end) const;
     // Start and end offsets of the markers "Book nn" and "Book nn+1"; false when either is missing.
     bool FindBuiltInBook(int bookIndex, uint32_t& start, uint32_t& end) const;
     // Verse marker of the built-in files: "ccc:vvv", or in the Apocrypha file the book's
@@ -141,4 +172,9 @@ private:
     std::string ListText(int part) const;
     std::string SearchFile(int part) const;
     std::string ReadingsFile(int part) const;
+
+    selvmap::FileStamp FMappedStamp;      // of the file MapBibleFile mapped last
+    const char* FStampedView = nullptr;   // the view it made
+    mutable std::map<std::pair<selvmap::FileStamp, std::string>, uint32_t> FFirstOccurrences;
+    const TKeyPositions* FKeys = nullptr;
 };

@@ -43,6 +43,17 @@ uint32_t TBibleReader::LineKeyEnd(uint32_t line) const {
     return line + 10;
 }
 
+TBibleReader::TKeyPositions TBibleReader::ChapterKeyPositions(int bookNumber) const {
+    TKeyPositions keys;
+    keys.family = BookId(bookNumber, PartLetter(Controls.SearchGroupItemIndex())) + "\t";
+    keys.to = FMappedSize;
+    for (uint32_t at = FindFromTop(keys.family); at != NotFound; at = Find(keys.family, at + 1)) {
+        const int chapter = NumberAt(at + uint32_t(keys.family.size()), '\t');
+        if (chapter >= 0) keys.at[keys.family + std::to_string(chapter) + "\t"].push_back(at);
+    }
+    return keys;
+}
+
 bool TBibleReader::GetChapterVerse(const char* key, int32_t& chapter, int32_t& verse) {
     if (key == nullptr) {
         Messages.ShowMessage("Error 201: In GetChapterVerse. PChar parameter was nil.");
@@ -81,7 +92,7 @@ void TBibleReader::GetFirstAndLastChapter(int bookNumber, std::string& firstChap
     firstChapter = "-1";
     lastChapter = "-1";
     const std::string id = BookId(bookNumber, PartLetterOfBook(bookNumber));
-    uint32_t p = Find(id + "\t", 0);
+    uint32_t p = FindFromTop(id + "\t");
     if (p == NotFound) {
         Messages.ShowMessage("Error 301: In GetFirstAndLastChapter. Book \"" + id + "\" not in this file.");
         return;
@@ -99,7 +110,7 @@ void TBibleReader::GetFirstAndLastChapter(int bookNumber, std::string& firstChap
     uint32_t recorded = NotFound;
     bool ended = false;
     while (!ended) {
-        const uint32_t probe = Find(id + "\t" + std::to_string(c) + "\t", p);
+        const uint32_t probe = FindKey(id + "\t" + std::to_string(c) + "\t", p);
         bool found = probe != NotFound;
         if (found) {
             p = probe;
@@ -139,9 +150,10 @@ void TBibleReader::GetFirstAndLastChapter(int bookNumber, std::string& firstChap
 
 std::string TBibleReader::UnboundGetLastVerse(int bookNumber, int chapter, int& lastVerse) {
     lastVerse = -1;
-    const std::string key = BookId(bookNumber, PartLetter(Controls.SearchGroupItemIndex())) + "\t" +
-                            std::to_string(chapter) + "\t";
-    uint32_t hit = Find(key, 0);
+    const std::string id = BookId(bookNumber, PartLetter(Controls.SearchGroupItemIndex()));
+    const std::string key = id + "\t" + std::to_string(chapter) + "\t";
+    // The key begins with the book code: nothing before the code's first place can hold it.
+    uint32_t hit = FindKey(key, FindFromTop(id));
     if (hit == NotFound) return "None";
     int32_t c = -1, first = -1;
     // A chapter whose first or last line gives no verse number has no range to show:
@@ -153,7 +165,7 @@ std::string TBibleReader::UnboundGetLastVerse(int bookNumber, int chapter, int& 
         Messages.ShowMessage("Error 101: In UnboundGetLastVerse. GetChapterVerse returned False");
         return "None";
     }
-    for (uint32_t next = Find(key, LineKeyEnd(hit)); next != NotFound; next = Find(key, LineKeyEnd(hit)))
+    for (uint32_t next = FindKey(key, LineKeyEnd(hit)); next != NotFound; next = FindKey(key, LineKeyEnd(hit)))
         hit = next;
     int32_t last = -1;
     if (!verseLine(hit, last)) {
@@ -182,10 +194,10 @@ std::string TBibleReader::UnboundSearchForVerses(int book, const std::string& st
     const std::string nextId = BookId(n + 1, PartLetterOfBook(n + 1));
 
     // End of the book: the next book's first line, else the end of this book's last line.
-    uint32_t bookEnd = Find(nextId, 0);
+    uint32_t bookEnd = FindFromTop(nextId);
     if (bookEnd == NotFound) {
         uint32_t lastLine = NotFound;
-        for (uint32_t h = Find(id, 0); h != NotFound; h = Find(id, LineKeyEnd(h))) lastLine = h;
+        for (uint32_t h = FindFromTop(id); h != NotFound; h = Find(id, LineKeyEnd(h))) lastLine = h;
         bookEnd = FMappedSize;
         if (lastLine != NotFound) {
             const uint32_t lf = Find("\n", LineKeyEnd(lastLine));
@@ -197,12 +209,20 @@ std::string TBibleReader::UnboundSearchForVerses(int book, const std::string& st
     auto lineKey = [&](const std::string& c, const std::string& v) { return id + "\t" + c + "\t" + v + "\t"; };
 
     int c = sc, v = sv;
-    uint32_t p = Find(lineKey(startChapter, startVerse), 0);
+    // Every line key begins with the book code: nothing before the code's first place holds one.
+    const uint32_t idTop = FindFromTop(id);
+    uint32_t p = Find(lineKey(startChapter, startVerse), idTop);
     if (!within(p)) {
-        // Step back to the nearest verse of the chapter that the file holds.
+        // Step back to the nearest verse of the chapter that the file holds: the highest verse
+        // below the start verse among the chapter's keys, each verse at its first place, found
+        // in one pass rather than one search of the file for each verse stepped back.
+        const std::string chapterKey = id + "\t" + std::to_string(c) + "\t";
         uint32_t found = NotFound;
-        int f = v <= 1 ? 0 : v - 1;
-        while (f >= 1 && (found = Find(lineKey(std::to_string(c), std::to_string(f)), 0)) == NotFound) --f;
+        int f = 0;
+        for (uint32_t at = Find(chapterKey, idTop); at != NotFound; at = Find(chapterKey, at + 1)) {
+            const int verse = NumberAt(at + uint32_t(chapterKey.size()), '\t');
+            if (verse > f && verse < v) f = verse, found = at;
+        }
         if (found == NotFound) {
             Messages.ShowMessage("Error 001: In UnboundSearchForVerses. Unable to find the initial search string. Searched backwards to the first verse in the current chapter without finding any verse.");
             return {};

@@ -7,7 +7,7 @@
 
 namespace selvmap {
 
-const char* MapFileView(const std::string& path, uint32_t& size) {
+const char* MapFileView(const std::string& path, uint32_t& size, FileStamp* stamp) {
     size = 0;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -26,6 +26,9 @@ const char* MapFileView(const std::string& path, uint32_t& size) {
     void* base = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
     ::close(fd);  // the view stays valid without the descriptor
     if (base == MAP_FAILED) return nullptr;
+    if (stamp)
+        *stamp = FileStamp{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), st.st_size,
+                           static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
     return static_cast<const char*>(base);
 }
 

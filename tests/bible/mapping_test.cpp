@@ -73,6 +73,18 @@ TEST_F(Mapping, TheViewOutlivesItsFileAndIsReplacedByTheNext) {
     EXPECT_EQ(Mapped(), "Book 00 data folder");
 }
 
+TEST_F(Mapping, BooksAreLookedForAgainInAFileReplacedMeanwhile) {
+    const fs::path file = dir / "program" / "NewTstmt.dat";
+    std::ofstream(file) << "Book 00 001:001 Old. 001:002 Book 01";
+    rig->reader.FMappedTestament = 1;
+    ASSERT_NE(rig->reader.MapBibleFile("NewTstmt.dat"), nullptr);
+    EXPECT_EQ(rig->reader.GetPassageText(0, "1", "1", "1", "1", false, false), "     Old.");
+    // The new version has a stray marker where the old one's book began.
+    std::ofstream(file) << "001:001 Stray. 001:002 Book 00 001:001 New. 001:002 Book 01";
+    ASSERT_NE(rig->reader.MapBibleFile("NewTstmt.dat"), nullptr);
+    EXPECT_EQ(rig->reader.GetPassageText(0, "1", "1", "1", "1", false, false), "     New.");
+}
+
 TEST(FileMappingLayer, SizeIsKnownOnlyForFilesThatOpen) {
     uint32_t size = 99;
     EXPECT_EQ(selvmap::MapFileView("/nonexistent/file", size), nullptr);

@@ -123,6 +123,27 @@ TEST_F(InstalledReader, VerseSummaryOfAnInstalledBook) {
     EXPECT_EQ(rig.sink.Codes(), (Codes{"301"}));
 }
 
+// The summary finds the chapter keys of a book in one pass; on a damaged book it still gives
+// what the search of each chapter gives: a chapter key inside a verse's text is a chapter's
+// first line, a chapter written with a leading zero is another chapter, a line out of its
+// place ends its chapter.
+TEST_F(InstalledReader, SummaryOfADamagedBookAgreesWithEachChapter) {
+    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_damaged_installed";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "damaged.txt")
+        << "09O\t1\t1\ta\n09O\t1\t2\tb 09O\t3\tx\n09O\t2\t1\tc\n09O\t2\t3\te\n09O\t02\t5\td\n"
+           "09O\t4\t1\tf\n09O\t1\t9\tlate\n10O\t1\t1\tg\n";
+    c.appDataDir = dir.string() + "/";
+    Search(0, "damaged.txt");
+    c.oldT = "1 Samuel";
+    EXPECT_EQ(r.BuildChapterVerseSummary(8, "1 Samuel"), "1 Samuel   1:1-9,   2:1-3,   3:None,   4:1-1");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"101"}));
+    EXPECT_EQ(Chapters(9), std::make_pair(std::string("1"), std::string("4")));
+    EXPECT_EQ((std::vector<std::string>{LastVerse(9, 1), LastVerse(9, 2), LastVerse(9, 3), LastVerse(9, 4)}),
+              (std::vector<std::string>{"1-9", "1-3", "None", "1-1"}));
+    std::filesystem::remove_all(dir);
+}
+
 TEST_F(InstalledReader, NeighbouringBooksBoundAPassage) {
     Search(0);
     EXPECT_EQ(Verses(9, "1", "1", "1", "3"), "     Samuel one 1. Samuel one 2. Samuel one 3.");
