@@ -333,7 +333,9 @@ void TDateBox::ShowDayPage(bool withIcon)
         if (page == TDayPage::DailyBibleReadings) {
             QFont font = edit->document()->defaultFont();
             font.setPointSize(12);
-            edit->document()->setDefaultFont(font);
+            // A new default font lays out the page on screen again, just before it is replaced.
+            if (font != edit->document()->defaultFont())
+                edit->document()->setDefaultFont(font);
             edit->setPlainText(QString::fromStdString(FBibleSearch.BuildBibleReadingsPage()));
         } else {
             LoadLibraryPage(day);
