@@ -11,7 +11,9 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cstring>
@@ -38,6 +40,18 @@ const QString NewCalendarRangeMessage =
         .arg(TCalendarEngine::FirstCivilYear)
         .arg(TCalendarEngine::LastCivilYear);
 const QColor PersonalizedPageColor(255, 255, 239);
+// Pages up to this length keep the shaped text of their paragraphs, at some 30 bytes a character.
+constexpr int MaxShapedTextKept = 150000;
+
+// Once laid out, the paragraphs of the page keep their shaped text, so that painting them, at
+// every repaint, does not shape it again.
+void KeepShapedText(QTextDocument& page)
+{
+    if (page.characterCount() > MaxShapedTextKept)
+        return;
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+}
 
 QFont ArialBold(int pixels)
 {
@@ -342,6 +356,7 @@ void TDateBox::ShowDayPage(bool withIcon)
         }
     }
     edit->setPalette(colours);
+    KeepShapedText(*edit->document());
     if (withIcon && FOptions.ShowIcons->isChecked()) {
         auto shownIconKey = static_cast<int16_t>(contentKey);
         ShowDayIcon(shownIconKey, false, false);
