@@ -42,7 +42,7 @@ QRect ShrinkBySides(QRect r, TSides sides) {
 
 TRzPanel::TRzPanel(QWidget* parent) : QWidget(parent) {
     borderColor_ = palette().color(QPalette::Button);
-    color_ = borderColor_;
+    SetColor(borderColor_);
 }
 
 template <typename T> void TRzPanel::Assign(T& field, const T& value) {
@@ -60,7 +60,11 @@ void TRzPanel::SetBevelOuter(TPanelBevel bevel) { Assign(bevelOuter_, bevel); }
 void TRzPanel::SetBevelWidth(int width) { Assign(bevelWidth_, qMax(1, width)); }
 void TRzPanel::SetBorderWidth(int width) { Assign(borderWidth_, qMax(0, width)); }
 void TRzPanel::SetCaption(const QString& caption) { Assign(caption_, caption); }
-void TRzPanel::SetColor(const QColor& color) { Assign(color_, color); }
+void TRzPanel::SetColor(const QColor& color) {
+    // A panel of an opaque colour paints all its pixels: what lies under it is not painted.
+    setAttribute(Qt::WA_OpaquePaintEvent, color.alpha() == 255);
+    Assign(color_, color);
+}
 
 void TRzPanel::SetBorderSides(TSides sides) {
     if (borderSides_ == sides) return;
@@ -104,7 +108,8 @@ QRect TRzPanel::CaptionRect() const {
 void TRzPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRect r = rect();
-    p.fillRect(r, color_);   // the background, where no line is drawn
+    // The background, each pixel once: around the inside before the lines, the inside after them.
+    for (const QRect& band : QRegion(r).subtracted(InnerRect())) p.fillRect(band, color_);
     DrawSides(p, r, Qt::black, borderSides_, Qt::black);
     r = ShrinkBySides(r, borderSides_);
     const QPalette& pal = palette();
