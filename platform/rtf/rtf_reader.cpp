@@ -77,10 +77,10 @@ public:
 
 private:
     void Read() {
-        doc_.clear();
-        cursor_ = QTextCursor(&doc_);
-        // One edit for the whole load: the document lays nothing out while it grows.
+        // One edit for the whole load, the clearing included: the document lays nothing out
+        // while it grows, and afterwards, as a new document does, only as far as it is shown.
         cursor_.beginEditBlock();
+        doc_.clear();
         stack_.push_back(State{});
         while (pos_ < data_.size()) {
             const char c = data_[pos_];
