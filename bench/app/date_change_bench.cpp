@@ -8,12 +8,14 @@
 #include <QDate>
 #include <QImage>
 #include <QScreen>
+#include <QTextEdit>
 #include <QTemporaryFile>
 
 #include <memory>
 
 #include "bench_windows.h"
 #include "custom_calendar.h"
+#include "rtf.h"
 #include "splash_screen.h"
 
 namespace {
@@ -126,6 +128,24 @@ BENCHMARK_CAPTURE(DayOnScreen, Readings_1366x768, &TSelvarionMainForm::MDailyBib
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(DayOnScreen, Lives_1366x768, &TSelvarionMainForm::MLivesSaints, "1366x768")
     ->Unit(benchmark::kMillisecond);
+
+// A long page (some 3,000 paragraphs, as a personalized page may grow) read into the main
+// window's editor, which shows its start.
+void BM_LoadLongPage(benchmark::State& state)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\n";
+    for (int n = 0; n < 3000; ++n)
+        rtf += "\\pard\\qj Paragraph " + QByteArray::number(n) +
+               " of a long page, with words enough to fill a line or two of the editor.\\par\n";
+    rtf += "}";
+    TWindows windows;
+    windows.Create();
+    windows.main->resize(1366, 768);
+    windows.main->show();
+    for (auto _ : state)
+        LoadRtf(*windows.main->MainRichEdit->document(), rtf);
+}
+BENCHMARK(BM_LoadLongPage)->Unit(benchmark::kMillisecond);
 
 // Every day of a year on each page, at 1920x1080: run alone under /usr/bin/time -v for the
 // program's peak memory.
