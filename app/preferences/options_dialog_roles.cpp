@@ -31,8 +31,11 @@ void TOptionsDialog::ShowTabs(bool shown)
 {
     OKButton->setEnabled(shown);
     CancelButton->setEnabled(shown);
+    QWidget* current = PageControl->currentWidget();
     for (QWidget* page : {UserPrefs, BibleVersions, BibleFiles})
         PageControl->setTabVisible(PageControl->indexOf(page), shown);
+    // Hiding the tab of the page in front hides the page too; it stays in front, tab or not.
+    current->show();
 }
 
 void TOptionsDialog::ShowInstalledVersions()

@@ -138,3 +138,21 @@ TEST_F(UninstallTest, RenameMovesTheRecordAndTheRolesFollow)
     EXPECT_EQ(Reader().FNewTReadingsFile, "web.txt");
     EXPECT_TRUE(Page().contains("King Herod"));
 }
+
+TEST_F(UninstallTest, SelectionModesShowTheBibleFilesPageOnScreen)
+{
+    // Both modes start on the page that is already in front.
+    Options().show();
+    for (auto start : {&TOptionsDialog::UninstallButtonClick, &TOptionsDialog::EditButtonClick}) {
+        Pages().setCurrentWidget(Options().BibleFiles);
+        (Options().*start)();
+        EXPECT_TRUE(Options().BibleFiles->isVisible());
+        EXPECT_TRUE(Options().FileRadioButtons[1]->isVisible());
+        EXPECT_TRUE(Options().UninstallEditCancelButton->isVisible());
+        EXPECT_FALSE(Pages().isTabVisible(Pages().indexOf(Options().BibleFiles)));
+        Options().UninstallEditCancelButton->click();
+        EXPECT_TRUE(Options().BibleFiles->isVisible());
+        EXPECT_TRUE(Options().UninstallButton->isVisible());
+    }
+    Options().hide();
+}
