@@ -20,8 +20,15 @@
 
 THelpBrowser::THelpBrowser(THelpFile& file, QWidget* parent) : QTextBrowser(parent), FFile(file)
 {
-    setOpenLinks(true);
-    setOpenExternalLinks(true);
+    // The browser itself would hand every address that is not a local file to the desktop,
+    // the help file's own pages included.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme() == QLatin1String("qthelp"))
+            setSource(url);
+        else
+            QDesktopServices::openUrl(url);
+    });
 }
 
 QVariant THelpBrowser::loadResource(int type, const QUrl& name)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -36,6 +37,17 @@ public:
     }
 
 protected:
+    // While the popup is open every press comes to it, those elsewhere too. A scroll area
+    // leaves presses on itself unhandled, so the closing at a press outside is done here.
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonPress &&
+            !rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint())) {
+            close();
+            return true;
+        }
+        return QTextBrowser::event(e);
+    }
     void keyPressEvent(QKeyEvent* e) override
     {
         if (e->key() == Qt::Key_Escape) {

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include "app_windows.h"
@@ -13,6 +16,7 @@
 #include "help_window.h"
 #include "html_help.h"
 #include "key_popup.h"
+#include "url_recorder.h"
 
 namespace {
 
@@ -28,6 +32,22 @@ protected:
     const QString file = QStringLiteral(SELV_PROGRAM_DIR "/selvmain.qch");
 };
 
+// Clicks the first link of the shown page that leads to `href`.
+void ClickLink(QTextBrowser& browser, const QString& href)
+{
+    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (!format.isAnchor() || format.anchorHref() != href)
+                continue;
+            QTextCursor cursor(browser.document());
+            cursor.setPosition(fragment.fragment().position() + 1);
+            QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(cursor).center());
+            return;
+        }
+    ADD_FAILURE() << "no link to " << href.toStdString();
+}
+
 TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
 {
     HtmlHelp::DisplayTopic(file);
@@ -41,8 +61,13 @@ TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
     EXPECT_EQ(HtmlHelp::Window(), window);
     EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("The Preferences Dialog"));
     EXPECT_EQ(window->Browser()->source().fragment(), QStringLiteral("Install"));
-    // A link of the page leads to the page it names.
-    window->Browser()->setSource(window->Browser()->source().resolved(QUrl(QStringLiteral("browsedlg.htm"))));
+    // A click on a link of the page shows the page it names in the same window, the
+    // desktop is not asked to open it.
+    TUrlRecorder desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("qthelp"), &desktop, "Open");
+    ClickLink(*window->Browser(), QStringLiteral("browsedlg.htm"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("qthelp"));
+    EXPECT_TRUE(desktop.opened.isEmpty());
     EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("Select a Bible Text File to Install"));
 
     HtmlHelp::CloseAll();
@@ -75,6 +100,17 @@ TEST_F(HelpViewerTest, APopupShowsItsTopicAtThePointKeptOnTheScreen)
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(popup, &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(TKeyPopup::Shown(), nullptr);
+
+    // A click inside keeps the popup; a click elsewhere, which reaches the popup while it is
+    // open, closes it.
+    TKeyPopup().DisplayURL(file + QStringLiteral("::/html/poppreferences/showhints.htm"), 30, 40);
+    popup = TKeyPopup::Shown();
+    ASSERT_NE(popup, nullptr);
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(popup->isVisible());
+    QTest::mousePress(popup, Qt::LeftButton, {}, QPoint(-20, popup->height() + 20));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TKeyPopup::Shown(), nullptr);
 
