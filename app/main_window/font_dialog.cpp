@@ -3,6 +3,7 @@
 #include "dialog_hook.h"
 #include "help_keys.h"
 #include "standard_colors.h"
+#include "window_order.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -40,7 +41,8 @@ QComboBox* AddColorBox(QFontDialog& dialog, const QColor& color)
 
 QTextCharFormat ChooseFontChanges(QWidget* parent, const QFont& font, const QColor& color)
 {
-    QFontDialog dialog(parent);
+    QFontDialog dialog(FrontWindow(parent));
+    KeepAboveStayOnTopWindows(dialog);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPixelSize(17);

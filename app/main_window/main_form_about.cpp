@@ -4,6 +4,7 @@
 #include "donation_query.h"
 #include "pascha_report.h"
 #include "selvarion_main_form.h"
+#include "window_order.h"
 
 void TSelvarionMainForm::MFindEasterDateClick()
 {
@@ -14,11 +15,13 @@ void TSelvarionMainForm::MFindEasterDateClick()
 void TSelvarionMainForm::MDonateClick()
 {
     TDonationQuery query(this);
+    KeepAboveStayOnTopWindows(query);
     query.exec();
 }
 
 void TSelvarionMainForm::MAboutSelvarionClick()
 {
     TAboutBox box(this);
+    KeepAboveStayOnTopWindows(box);
     box.exec();
 }

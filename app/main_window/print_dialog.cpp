@@ -2,6 +2,7 @@
 
 #include "dialog_hook.h"
 #include "help_keys.h"
+#include "window_order.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -13,7 +14,8 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer)
     printer.setCollateCopies(true);
     printer.setFromTo(1, 1);
     printer.setPrintRange(QPrinter::AllPages);
-    QPrintDialog dialog(&printer, parent);
+    QPrintDialog dialog(&printer, FrontWindow(parent));
+    KeepAboveStayOnTopWindows(dialog);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     dialog.setMinMax(1, INT_MAX);

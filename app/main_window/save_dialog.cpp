@@ -3,6 +3,7 @@
 #include <QFileDialog>
 
 #include "help_keys.h"
+#include "window_order.h"
 
 namespace {
 SaveDialogHook& Hook()
@@ -19,7 +20,8 @@ void SetSaveDialogHook(SaveDialogHook hook)
 
 QString RunSaveDialog(QWidget* parent, const QString& directory)
 {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(FrontWindow(parent));
+    KeepAboveStayOnTopWindows(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("RTF"));

@@ -37,6 +37,7 @@
 #include "settings_store.h"
 #include "toolbar_images.h"
 #include "ui_guards.h"
+#include "window_order.h"
 
 namespace {
 
@@ -656,6 +657,7 @@ void TSelvarionMainForm::MShowVerseNumbersClick()
 void TSelvarionMainForm::MPreferencesClick()
 {
     OptionsDialog->PageControl->setCurrentIndex(0);
+    KeepAboveStayOnTopWindows(*OptionsDialog);
     OptionsDialog->exec();
 }
 

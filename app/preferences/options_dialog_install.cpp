@@ -18,6 +18,7 @@
 #include "short_path.h"
 #include "ui_guards.h"
 #include "version_scan.h"
+#include "window_order.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ void TOptionsDialog::FileBrowseButtonClick()
     QFileDialog browse(this, QStringLiteral("Select a Bible Text File to Install"), FBrowseDirectory,
                        QStringLiteral("Text Files (*.txt)"));
     browse.setObjectName(QStringLiteral("BrowseDialog"));
+    KeepAboveStayOnTopWindows(browse);
     browse.setFileMode(QFileDialog::ExistingFile);
     browse.setAcceptMode(QFileDialog::AcceptOpen);
     SetHelpContext(&browse, 950);

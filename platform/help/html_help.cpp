@@ -7,6 +7,7 @@
 #include "help_address.h"
 #include "help_file.h"
 #include "help_window.h"
+#include "window_order.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void HtmlHelp::DisplayTopic(const QString& address)
     }
     window->ShowTopic(topic.page, topic.anchor);
     KeepOverModalDialog(*window);
+    KeepAboveStayOnTopWindows(*window);
     window->show();
     window->raise();
     window->activateWindow();

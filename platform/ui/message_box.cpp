@@ -1,10 +1,9 @@
 #include "message_box.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <algorithm>
+#include "window_order.h"
 
 namespace {
 
@@ -43,31 +42,6 @@ private:
     QRect FArea;
 };
 
-// The window the box belongs to: the window it is centred on, unless another window of the
-// program is in front of that one, modal or staying on top (the Find dialog): the box then
-// belongs to that window, comes up above it and gives the keyboard back to it.
-QWidget* OwnerOf(QWidget* over)
-{
-    QWidget* owner = over ? over->window() : nullptr;
-    QWidget* front = QApplication::activeModalWidget();
-    if (!front)
-        front = QApplication::activeWindow();
-    if (front && front != owner &&
-        (front->isModal() || front->windowFlags().testFlag(Qt::WindowStaysOnTopHint)))
-        return front;
-    return owner;
-}
-
-// Whether a window of the program that stays on top is on the screen: the box then stays on
-// top too, or it could open behind that window.
-bool StayOnTopWindowShown()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) {
-        return window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    });
-}
-
 } // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
@@ -80,11 +54,11 @@ QMessageBox::StandardButton CenteredMessageBox(QWidget* over, const QString& tex
         area = over->window()->frameGeometry();
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->geometry();
-    QWidget* owner = OwnerOf(over);
-    TCenteredBox box(icon, text, buttons, owner, area);
+    // The box belongs to the window in front, comes up above it and gives the keyboard back
+    // to it.
+    TCenteredBox box(icon, text, buttons, FrontWindow(over), area);
     box.setWindowModality(Qt::ApplicationModal);
-    if (StayOnTopWindowShown())
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    KeepAboveStayOnTopWindows(box);
     // Laid out and placed for the test hook already; showing it lays it out again.
     box.adjustSize();
     box.Centre();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,7 +16,10 @@
 #include <QToolButton>
 
 #include "app_windows.h"
+#include "help_window.h"
+#include "html_help.h"
 #include "rz_panel.h"
+#include "save_dialog.h"
 
 namespace {
 
@@ -283,4 +287,41 @@ TEST_F(BibleSearchTest, AnInstalledVersionReportsAMissingChapter)
     Dlg().FindButtonClick();
     EXPECT_TRUE(Searching()) << LastMessage().toStdString();
     EXPECT_TRUE(Page().contains("Verse 7:3."));
+}
+
+TEST_F(BibleSearchTest, WindowsItOpensComeUpAboveIt)
+{
+    Main().show();
+    Dlg().activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &Dlg());
+    Enter("2", "1", "2", "3");
+    Dlg().FindButtonClick();
+    ASSERT_TRUE(Searching());
+
+    // Yes to the question about a changed passage opens Save As, above the dialog.
+    QTextCursor(Main().MainRichEdit->document()).insertText(QStringLiteral("note "));
+    QWidget* owner = nullptr;
+    bool onTop = false;
+    SetSaveDialogHook([&](QFileDialog& dialog) {
+        owner = dialog.parentWidget();
+        onTop = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        return QString();
+    });
+    env.answers = {QMessageBox::Yes};
+    Dlg().FindButtonClick();
+    SetSaveDialogHook(nullptr);
+    EXPECT_EQ(env.messages.value(0), "Text has changed. Save a copy of the active document to a disk file?");
+    EXPECT_EQ(owner, &Dlg());
+    EXPECT_TRUE(onTop);
+
+    // Its help topic too; once the dialog is gone, help is an ordinary window again.
+    Dlg().HelpButtonClick();
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    EXPECT_TRUE(HtmlHelp::Window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Dlg().close();
+    Main().MHelpTopics->trigger();
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    EXPECT_FALSE(HtmlHelp::Window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    HtmlHelp::CloseAll();
 }
