@@ -283,6 +283,9 @@ void TSelvarionMainForm::CreateMenusAndToolBar()
         {MSave, "MTBSave", TToolbarImage::Save}};
     for (const auto& [item, name, image] : commandButtons)
         AddImageButton(item, name, image);
+    // The save button saves a copy in Bible search mode, with the same image.
+    MSaveAs->setIcon(MSave->icon());
+    MSaveAs->setIconVisibleInMenu(false);
     MainToolBar->addSeparator();
     MTBSelvarion = AddPageButton("MTBSelvarion", QStringLiteral("Selvarion"), MTroparionKontakion);
     MTBBibleReadings = AddPageButton("MTBBibleReadings", QStringLiteral("Bible Readings"), MDailyBibleReadings);
