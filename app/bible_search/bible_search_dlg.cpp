@@ -11,8 +11,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QShowEvent>
@@ -29,6 +33,8 @@
 #include "settings_store.h"
 
 namespace {
+
+constexpr int DesignWidth = 388;
 
 QLineEdit* AddEntry(QGridLayout* layout, const char* name, int row, int column)
 {
@@ -126,8 +132,15 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     ShowVersesLabel = new QLabel;
     ShowVersesLabel->setObjectName(QStringLiteral("ShowVersesLabel"));
     ShowVersesLabel->setWordWrap(true);
-    ShowVersesLabel->setFixedWidth(375);
-    layout->addWidget(ShowVersesLabel);
+    ShowVersesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ShowVersesArea = new QScrollArea;
+    ShowVersesArea->setObjectName(QStringLiteral("ShowVersesArea"));
+    ShowVersesArea->setFrameShape(QFrame::NoFrame);
+    ShowVersesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ShowVersesArea->setWidgetResizable(true);
+    ShowVersesArea->setWidget(ShowVersesLabel);
+    ShowVersesArea->setFixedSize(375, 0);
+    layout->addWidget(ShowVersesArea);
     for (QComboBox* list : {OldT, NewT, Apoc})
         connect(list, &QComboBox::activated, this, [this, list] { NewTChange(list); });
     connect(EndOfChapter, &QCheckBox::clicked, this, &TBibleSearchDlg::EndOfChapterClick);
@@ -139,8 +152,7 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     connect(HelpButton, &QPushButton::clicked, this, &TBibleSearchDlg::HelpButtonClick);
     AssignHelpContexts(*this);
     ShowBookList(1);
-    resize(388, 237);
-    FFormHeight = height();
+    FitSummary(QGuiApplication::primaryScreen()->availableGeometry());
 
     mainForm.BibleSearchDlg = this;
     LoadDialogPosition(*this, QStringLiteral("BibleSearchWindow"), SettingsKey);
@@ -337,19 +349,10 @@ void TBibleSearchDlg::SearchGroupClick()
     SearchGroup->setFocus();
 }
 
-std::pair<int, int> TBibleSearchDlg::SummarySizes(int length)
-{
-    if (length > 779)
-        return {503, 286};
-    const int steps = length <= 77 ? 0 : (length - 78) / 78 + 1;
-    return {230 + 13 * steps, 13 + 13 * steps};
-}
-
 void TBibleSearchDlg::NewTChange(QComboBox* sender)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    const int previousHeight = FFormHeight;
     QFont bold = ShowVersesLabel->font();
     bold.setBold(true);
     ShowVersesLabel->setFont(bold);
@@ -360,12 +363,29 @@ void TBibleSearchDlg::NewTChange(QComboBox* sender)
     ShowVersesLabel->setText(QString::fromStdString(summary));
     bold.setBold(false);
     ShowVersesLabel->setFont(bold);
-    const auto [formHeight, labelHeight] =
-        SummarySizes(static_cast<int>(QString::fromStdString(summary).size()));
-    FFormHeight = formHeight;
-    FLabelHeight = labelHeight;
-    if (FFormHeight != previousHeight) {
-        ShowVersesLabel->setMinimumHeight(FLabelHeight);
-        resize(width(), FFormHeight + (logicalDpiY() >= 109 ? 6 : 0));
-    }
+    const QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
+    FitSummary((screen ? screen : QGuiApplication::primaryScreen())->availableGeometry());
+}
+
+void TBibleSearchDlg::FitSummary(const QRect& area)
+{
+    // The summary wraps in the font it is shown in; the rest of the dialog and its frame
+    // take what they need of the screen's height, the summary gets the remainder at most.
+    const int wanted = ShowVersesLabel->heightForWidth(ShowVersesArea->width());
+    const int frame = isVisible() ? frameGeometry().height() - height() : 0;
+    const int rest = layout()->sizeHint().height() - ShowVersesArea->maximumHeight();
+    const int room = std::max(ShowVersesLabel->fontMetrics().height(), area.height() - frame - rest);
+    ShowVersesArea->setVerticalScrollBarPolicy(wanted > room ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    ShowVersesArea->setFixedHeight(std::min(wanted, room));
+    ShowVersesArea->verticalScrollBar()->setValue(0);
+    setFixedSize(std::max(DesignWidth, layout()->minimumSize().width()), layout()->sizeHint().height());
+    if (!isVisible())
+        return;
+    QRect placed = frameGeometry();
+    if (placed.bottom() > area.bottom())
+        placed.moveBottom(area.bottom());
+    if (placed.top() < area.top())
+        placed.moveTop(area.top());
+    if (placed.topLeft() != frameGeometry().topLeft())
+        move(placed.topLeft());
 }

@@ -18,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class TSelvarionMainForm;
 
 class TBibleSearchDlg : public QDialog,
@@ -49,6 +50,8 @@ public:
     QPushButton* EndSearchButton;
     QPushButton* HelpButton;
     QLabel* ShowVersesLabel;
+    // Holds ShowVersesLabel: scrolls a summary taller than the screen leaves room for.
+    QScrollArea* ShowVersesArea;
 
     bool FInSearchMode = false;
 
@@ -59,6 +62,9 @@ public:
     void SearchGroupClick();
     // The chapter:verse summary of the selected book; sizes the dialog for it.
     void NewTChange(QComboBox* sender);
+    // Sizes the dialog for the summary shown: all of it where the screen's `area` has room,
+    // else as much as fits, scrolling; the dialog is kept inside `area`.
+    void FitSummary(const QRect& area);
     // Checks the entries and shows the passage in the main window, once a changed page was
     // offered for saving.
     void FindButtonClick();
@@ -69,8 +75,6 @@ public:
     void RoleVersionsChanged();
     // Shows the dialog's help topic, then gives the focus back to the book list.
     void HelpButtonClick();
-    // Dialog and label heights for a summary of `length` characters.
-    static std::pair<int, int> SummarySizes(int length);
 
     // The Bible Readings page of the day selected in the Select Date window, read from the
     // readings files also while a search is open.
@@ -110,8 +114,6 @@ private:
     TSelvarionMainForm& FMainForm;
     QString FSavedTitleCaption;
     QString FSavedMainHint;
-    int FFormHeight = 237;
-    int FLabelHeight = 13;
     QTextCharFormat FSavedDefAttributes;
     Qt::Alignment FSavedAlignment = Qt::AlignLeft;
     QTextListFormat::Style FSavedNumbering = QTextListFormat::ListStyleUndefined;

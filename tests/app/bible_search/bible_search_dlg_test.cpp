@@ -6,11 +6,15 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -91,15 +95,40 @@ TEST_F(BibleSearchTest, OpensForANewSearchInTheNewTestament)
     EXPECT_FALSE(Searching());
 }
 
-TEST_F(BibleSearchTest, SummaryLengthChoosesTheHeights)
+TEST_F(BibleSearchTest, SummaryIsWhollyReadableAndTheDialogFitsTheScreen)
 {
-    using Sizes = std::pair<int, int>;
-    EXPECT_EQ(TBibleSearchDlg::SummarySizes(77), Sizes(230, 13));
-    EXPECT_EQ(TBibleSearchDlg::SummarySizes(78), Sizes(243, 26));
-    EXPECT_EQ(TBibleSearchDlg::SummarySizes(155), Sizes(243, 26));
-    EXPECT_EQ(TBibleSearchDlg::SummarySizes(156), Sizes(256, 39));
-    EXPECT_EQ(TBibleSearchDlg::SummarySizes(779), Sizes(347, 130));
-    EXPECT_EQ(TBibleSearchDlg::SummarySizes(780), Sizes(503, 286));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QLabel& label = *Dlg().ShowVersesLabel;
+    const auto show = [&](int part, const QString& book) {
+        Testament(part);
+        Book(book);
+        Dlg().NewTChange(Dlg().SearchGroupItemIndex() == 0 ? Dlg().OldT : Dlg().NewT);
+        QApplication::processEvents();
+    };
+    // The label is as tall as its wrapped text, the dialog as tall as it needs.
+    show(1, QStringLiteral("St Matthew"));
+    const int matthew = Dlg().height();
+    EXPECT_EQ(label.height(), label.heightForWidth(label.width()));
+    EXPECT_LE(Dlg().sizeHint().height(), matthew);
+    show(0, QStringLiteral("Genesis"));
+    EXPECT_TRUE(label.text().endsWith("50:1-26"));
+    EXPECT_EQ(label.height(), label.heightForWidth(label.width()));
+    EXPECT_GT(Dlg().height(), matthew);
+    show(0, QStringLiteral("Psalms"));
+    EXPECT_EQ(label.height(), label.heightForWidth(label.width()));
+    EXPECT_TRUE(screen.contains(Dlg().frameGeometry()));
+    // On a screen with less room the summary scrolls and the dialog stays on the screen.
+    const QRect small(0, 0, 1366, 520);
+    Dlg().FitSummary(small);
+    QApplication::processEvents();
+    EXPECT_TRUE(small.contains(Dlg().frameGeometry()));
+    EXPECT_TRUE(Dlg().ShowVersesArea->verticalScrollBar()->isVisible());
+    EXPECT_EQ(label.height(), label.heightForWidth(label.width()));
+    EXPECT_EQ(Dlg().ShowVersesArea->verticalScrollBar()->maximum(),
+              label.height() - Dlg().ShowVersesArea->viewport()->height());
+    // A short one takes the dialog back to its size.
+    show(1, QStringLiteral("St Matthew"));
+    EXPECT_EQ(Dlg().height(), matthew);
 }
 
 TEST_F(BibleSearchTest, EndOfOptionsExcludeEachOtherAndLockTheEndEntries)
@@ -212,6 +241,7 @@ TEST_F(BibleSearchTest, SearchModeIsEnteredOnceAndEndSearchRestoresTheDay)
     auto* saveButton = static_cast<QToolButton*>(Main().MainToolBar->widgetForAction(Main().MSave));
     EXPECT_EQ(saveButton->actions(), QList<QAction*>{Main().MSaveAs});
     EXPECT_EQ(saveButton->statusTip(), "Saves a copy of the active document to a disk file");
+    EXPECT_FALSE(saveButton->icon().isNull());
 
     // A second passage replaces the first; the saved state stays the day's.
     const QString first = Page();
