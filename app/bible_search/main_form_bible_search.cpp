@@ -10,14 +10,18 @@ void ShowBibleSearchDialog(TSelvarionMainForm& mainForm)
 {
     TBibleSearchDlg& dialog = *mainForm.BibleSearchDlg;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QPoint place = dialog.pos();
+    const QPoint was = dialog.pos();
+    QPoint place = was;
     place.setX(std::max(0, place.x()));
     place.setY(std::max(0, place.y()));
     if (place.x() + dialog.width() > screen.width())
         place.setX(screen.width() - dialog.width());
     if (place.y() + dialog.height() > screen.height())
         place.setY(screen.height() - dialog.height());
-    dialog.move(place);
+    // Moved only when it must: a move before the first showing would place the frame where
+    // the stored position means the client area.
+    if (place != was)
+        dialog.move(place);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

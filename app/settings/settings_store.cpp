@@ -136,11 +136,14 @@ void LoadMainWindowPlacement(TSelvarionMainForm& form, const QString& section, c
         form.setWindowState(Qt::WindowNoState);
 }
 
+// A dialog's position is that of its client area, taken and given back the same way: where the
+// window manager puts the frame of a window not yet shown is its own affair, and a frame
+// position given back as the client's would move the dialog by its title bar at every start.
 void SaveDialogPosition(QWidget& form, const QString& section, const QString& key)
 {
     const QSize screen = ScreenSize();
-    int left = std::max(0, form.x());
-    int top = std::max(0, form.y());
+    int left = std::max(0, form.geometry().x());
+    int top = std::max(0, form.geometry().y());
     if (left + form.width() > screen.width())
         left = screen.width() - form.width();
     if (top + form.height() > screen.height())
@@ -154,8 +157,9 @@ void LoadDialogPosition(QWidget& form, const QString& section, const QString& ke
 {
     const QSize screen = ScreenSize();
     const TRegIniFile registry(key);
-    form.move(registry.ReadInteger(section, QStringLiteral("Left"), screen.width() / 2 - form.width() / 2),
-              registry.ReadInteger(section, QStringLiteral("Top"), screen.height() / 2 - form.height() / 2));
+    const QPoint place(registry.ReadInteger(section, QStringLiteral("Left"), screen.width() / 2 - form.width() / 2),
+                       registry.ReadInteger(section, QStringLiteral("Top"), screen.height() / 2 - form.height() / 2));
+    form.setGeometry(QRect(place, form.size()));
 }
 
 void SaveViewOptions(const TSelvarionMainForm& form, const QString& section, const QString& key)
