@@ -426,6 +426,7 @@ void TSelvarionMainForm::CreateClientArea()
 void TSelvarionMainForm::SetHint(const QString& hint)
 {
     FHint = hint;
+    ShowHintInStatusBar();
 }
 
 void TSelvarionMainForm::ShowHintInStatusBar()

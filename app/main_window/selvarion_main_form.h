@@ -164,6 +164,7 @@ public:
 
     // The window's own hint: the status text of the shown page.
     QString Hint() const { return FHint; }
+    // Takes a new hint and shows it in status panel 1 at once.
     void SetHint(const QString& hint);
     // Status panel 1 shows the window's hint again.
     void ShowHintInStatusBar();

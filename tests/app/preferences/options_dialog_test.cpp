@@ -120,6 +120,9 @@ TEST_F(OptionsDialogTest, RadioButtonsReloadAShownPersonalizedPage)
     EXPECT_EQ(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
     Options().LoadOriginal->click();
     EXPECT_NE(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
+    EXPECT_EQ(Main().StatusPanel1->text(),
+              "Personalized file not loaded. Viewing troparia and kontakia for December 25");
     Options().LoadPersonalized->click();
     EXPECT_EQ(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
+    EXPECT_EQ(Main().StatusPanel1->text(), "Viewing personalized troparia and kontakia for December 25");
 }
