@@ -31,6 +31,6 @@ QString PaschaReportText(const TCalendarEngine& day, bool oldCalendar)
     // In old-calendar mode the year is the old-calendar year: the civil date 13 days back.
     const int year = (oldCalendar ? day.FCivilDate.addDays(-13) : day.FCivilDate).year();
     return Paragraph(year, day.FWesternEaster, day.FPascha, oldCalendar) +
-           QStringLiteral("\n\r\n\r") +
+           QStringLiteral("\n\n") +
            Paragraph(year + 1, day.FWesternEasterNext, day.FPaschaNext, oldCalendar);
 }

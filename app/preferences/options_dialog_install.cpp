@@ -23,7 +23,7 @@
 namespace {
 
 const QString Quote = QStringLiteral("\"");
-const QString LineBreak = QStringLiteral("\n\r");
+const QString LineBreak = QStringLiteral("\n");
 const QString PartNames[3] = {QStringLiteral("Old Testament"), QStringLiteral("New Testament"),
                               QStringLiteral("Apocrypha")};
 // A name the store keeps for itself beside the records.

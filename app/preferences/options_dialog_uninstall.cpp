@@ -24,7 +24,7 @@
 namespace {
 
 const QString Quote = QStringLiteral("\"");
-const QString LineBreak = QStringLiteral("\n\r");
+const QString LineBreak = QStringLiteral("\n");
 // The answers the backup question remembers.
 constexpr int AnswerYes = 6;
 constexpr int AnswerNo = 7;

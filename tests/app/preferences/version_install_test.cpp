@@ -6,7 +6,7 @@
 namespace {
 
 const QString Q = QStringLiteral("\"");
-const QString LfCr = QStringLiteral("\n\r");
+const QString LineBreak = QStringLiteral("\n");
 
 QStringList InfoRows(const TOptionsDialog& options)
 {
@@ -141,12 +141,12 @@ TEST_F(VersionsTest, RefusedFilesAreReportedAndNothingIsRegistered)
         return LastMessage();
     };
     EXPECT_EQ(refused(SourceFile(QStringLiteral("notes.txt"), "Psalm 23\tThe Lord is my shepherd\n01o\t1\t1\n")),
-              "The selected file is not an Unbound Bible text." + LfCr + "Select another file to scan.");
+              "The selected file is not an Unbound Bible text." + LineBreak + "Select another file to scan.");
     EXPECT_EQ(refused(SourceFile(QStringLiteral("KJV_UTF8.txt"), "01O\t1\t1\tIn the beginning\n")),
-              "The selected file, " + Q + "KJV_UTF8.txt" + Q + ", contains unicode text." + LfCr +
-                  "Selvarion does not handle unicode." + LfCr + "Select another file to scan.");
+              "The selected file, " + Q + "KJV_UTF8.txt" + Q + ", contains unicode text." + LineBreak +
+                  "Selvarion does not handle unicode." + LineBreak + "Select another file to scan.");
     EXPECT_EQ(refused(SourceFile(QStringLiteral("empty.txt"), "")),
-              "Unable to create file mapping." + LfCr + "Select another file and try again.");
+              "Unable to create file mapping." + LineBreak + "Select another file and try again.");
     const QString vanished = SourceFile(QStringLiteral("gone.txt"), "40N\t1\t1\tThe book\n");
     Options().InstallButtonClick();
     TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
@@ -156,13 +156,13 @@ TEST_F(VersionsTest, RefusedFilesAreReportedAndNothingIsRegistered)
     Options().FileBrowseButtonClick();
     QFile::remove(vanished);
     Options().ScanButtonClick();
-    EXPECT_EQ(LastMessage(), "Unable to open the selected file." + LfCr + "Select another file and try again.");
+    EXPECT_EQ(LastMessage(), "Unable to open the selected file." + LineBreak + "Select another file and try again.");
     Options().InstallCancelButton->click();
 
     ASSERT_TRUE(Install(SourceFile(QStringLiteral("kjv.txt"), "40N\t1\t1\tThe book\n"), QStringLiteral("Mine")));
     QDir().mkpath(source.path() + "/other");
     EXPECT_EQ(refused(SourceFile(QStringLiteral("other/kjv.txt"), "40N\t1\t1\tThe book\n")),
-              "The selected file is already installed as " + Q + "Mine" + Q + "." + LfCr +
+              "The selected file is already installed as " + Q + "Mine" + Q + "." + LineBreak +
                   "Select another file to scan.");
     EXPECT_EQ(env.messages.size(), 5);
     EXPECT_EQ(Options().FInstalledVersions, QStringList({"Mine"}));
@@ -185,7 +185,7 @@ TEST_F(VersionsTest, TwelfthVersionIsRefused)
     EXPECT_EQ(Options().FileLabels[11]->text(), "Version 11");
     EXPECT_FALSE(Options().InstallButton->isEnabled());
     ChooseAndScan(SourceFile(QStringLiteral("twelve.txt"), "40N\t1\t1\tThe book\n"));
-    EXPECT_EQ(LastMessage(), "The list of installed files is full." + LfCr +
+    EXPECT_EQ(LastMessage(), "The list of installed files is full." + LineBreak +
                                  "To install a new file, first uninstall an existing file to make room.");
     EXPECT_EQ(Pages().currentWidget(), Options().BibleFiles);
     EXPECT_TRUE(Pages().isTabVisible(0));
@@ -206,8 +206,8 @@ TEST_F(VersionsTest, FailedCopyLeavesNothingBehind)
         Options().InstallOKButton->click();
     }
     QFile::setPermissions(dataDir, open);
-    EXPECT_EQ(LastMessage(), "Unable to copy " + Q + "web.txt" + Q + " to the program directory." + LfCr +
-                                 "Permission denied." + LfCr + Q + "web.txt" + Q + " will not be installed.");
+    EXPECT_EQ(LastMessage(), "Unable to copy " + Q + "web.txt" + Q + " to the program directory." + LineBreak +
+                                 "Permission denied." + LineBreak + Q + "web.txt" + Q + " will not be installed.");
     EXPECT_EQ(Pages().currentWidget(), Options().BibleFiles);
     EXPECT_TRUE(Options().FInstalledVersions.isEmpty());
     EXPECT_TRUE(Records().ReadSections().isEmpty());

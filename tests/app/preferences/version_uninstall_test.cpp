@@ -4,7 +4,7 @@
 namespace {
 
 const QString WebName = QStringLiteral("World English Bible");
-const QString LfCr = QStringLiteral("\n\r");
+const QString LineBreak = QStringLiteral("\n");
 
 class UninstallTest : public VersionsTest {
 protected:
@@ -40,8 +40,8 @@ TEST_F(UninstallTest, RolesReturnToTheBuiltInVersionAndBackupsAreKept)
     Uninstall(1);
     EXPECT_EQ(env.messages.value(0), "You are about to uninstall this file. Are you sure?");
     EXPECT_EQ(env.messages.value(1),
-              "The file \"web.txt\" will be removed." + LfCr + "Do you want to keep a backup copy?");
-    EXPECT_EQ(env.messages.value(2), "The file \"web.txt\" was backed up to" + LfCr + env.DataDir() + "Backup.");
+              "The file \"web.txt\" will be removed." + LineBreak + "Do you want to keep a backup copy?");
+    EXPECT_EQ(env.messages.value(2), "The file \"web.txt\" was backed up to" + LineBreak + env.DataDir() + "Backup.");
     EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
     EXPECT_EQ(Options().ActiveNT2->text(), BuiltInVersionName);
     EXPECT_EQ(Reader().FNewTReadingsFile, BuiltInNewTFile);
@@ -75,8 +75,8 @@ TEST_F(UninstallTest, FailedBackupKeepsTheVersionAndCancelsNothingElse)
     blocker.close();
     Answer({QMessageBox::Yes, QMessageBox::Yes});
     Uninstall(1);
-    EXPECT_TRUE(LastMessage().startsWith("Unable to create the backup directory." + LfCr)) << LastMessage().toStdString();
-    EXPECT_TRUE(LastMessage().endsWith(".\n\r\"web.txt\" was not backed up.\n\r\"World English Bible\" stays installed."));
+    EXPECT_TRUE(LastMessage().startsWith("Unable to create the backup directory." + LineBreak)) << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().endsWith(".\n\"web.txt\" was not backed up.\n\"World English Bible\" stays installed."));
     EXPECT_TRUE(QFileInfo::exists(env.DataDir() + "web.txt"));
     EXPECT_TRUE(InstalledFileExists(WebName));
     EXPECT_EQ(Options().FInstalledVersions, QStringList({WebName}));

@@ -138,12 +138,12 @@ TEST_F(FirstRunTest, ChoosingTheNewCalendarLeavesTheOldMode)
 
 const QString Report2024New = QStringLiteral(
     "The date of Easter for Catholic, Anglican and Protestant Christians for 2024 is March 31.  "
-    "The civil calendar date of Pascha for 2024 is May 5.\n\r\n\r"
+    "The civil calendar date of Pascha for 2024 is May 5.\n\n"
     "The date of Easter for Catholic, Anglican and Protestant Christians for 2025 is April 20.  "
     "The civil calendar date of Pascha for 2025 is April 20.");
 const QString Report2024Old = QStringLiteral(
     "The date of Easter for Catholic, Anglican and Protestant Christians for 2024 is March 31.  "
-    "The civil calendar date of Pascha for 2024 is May 5, or Julian calendar date April 22.\n\r\n\r"
+    "The civil calendar date of Pascha for 2024 is May 5, or Julian calendar date April 22.\n\n"
     "The date of Easter for Catholic, Anglican and Protestant Christians for 2025 is April 20.  "
     "The civil calendar date of Pascha for 2025 is April 20, or Julian calendar date April 7.");
 
