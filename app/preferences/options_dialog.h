@@ -173,6 +173,8 @@ protected:
     void showEvent(QShowEvent* e) override;
     // Adds the "Don't ask me this again" box to the message being built.
     void childEvent(QChildEvent* e) override;
+    // The names of the Bible Files page pick their versions as their buttons do.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     struct TSnapshot {

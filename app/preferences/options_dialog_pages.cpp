@@ -248,6 +248,8 @@ void TOptionsDialog::ConnectVersionPages()
             &TOptionsDialog::ChangeVersionsCancelButtonClick);
     for (QRadioButton* radio : FileRadioButtons)
         connect(radio, &QRadioButton::clicked, this, &TOptionsDialog::FileRadioButtonClick);
+    for (QLabel* label : FileLabels)
+        label->installEventFilter(this);
     connect(UninstallEditOKButton, &QPushButton::clicked, this, &TOptionsDialog::UninstallEditOKButtonClick);
     connect(UninstallEditCancelButton, &QPushButton::clicked, this, &TOptionsDialog::UninstallEditCancelButtonClick);
     connect(InstallButton, &QPushButton::clicked, this, &TOptionsDialog::InstallButtonClick);

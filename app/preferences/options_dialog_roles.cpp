@@ -3,6 +3,7 @@
 #include "options_dialog.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -110,15 +111,29 @@ void TOptionsDialog::VersionRadioButtonClick(size_t role)
     TUpdateLock lock(this);
     FChangeVersionMode = true;
     FVersionRole = role;
-    for (int i = 0; i < FInstalledVersions.size() && i < MaxInstalledVersions; ++i)
-        FileRadioButtons[size_t(i) + 1]->setEnabled(
-            ReadInstalledFileFlag(FInstalledVersions[i], QLatin1String(VersionRoles[role].flag)));
+    // A version the role cannot take is greyed out, its name with its button.
+    for (int i = 0; i < FInstalledVersions.size() && i < MaxInstalledVersions; ++i) {
+        const bool fit = ReadInstalledFileFlag(FInstalledVersions[i], QLatin1String(VersionRoles[role].flag));
+        FileRadioButtons[size_t(i) + 1]->setEnabled(fit);
+        FileLabels[size_t(i) + 1]->setEnabled(fit);
+    }
     SetSelectionLayout(QStringLiteral("Change Versions"), QStringLiteral("Select a File to Activate:"),
                        QStringLiteral("Activate Checked File:"));
     FileRadioButtons[0]->setEnabled(true);
     Clear(FileRadioButtons[0]);
     FileRadioButtons[0]->show();
     PageControl->setCurrentWidget(BibleFiles);
+}
+
+bool TOptionsDialog::eventFilter(QObject* watched, QEvent* e)
+{
+    // A click on a version's name picks it as a click on its button does.
+    if (e->type() == QEvent::MouseButtonRelease)
+        for (size_t slot = 0; slot < FileLabels.size(); ++slot)
+            if (watched == FileLabels[slot] && FileRadioButtons[slot]->isVisible() &&
+                FileRadioButtons[slot]->isEnabled())
+                FileRadioButtons[slot]->click();
+    return QDialog::eventFilter(watched, e);
 }
 
 void TOptionsDialog::FileRadioButtonClick()
@@ -144,6 +159,7 @@ void TOptionsDialog::TakePickedVersion(bool taken)
     FileRadioButtons[0]->hide();
     FileRadioButtons[0]->setEnabled(false);
     RestoreNormalLayout();
+    ShowInstalledVersions();
     PageControl->setCurrentWidget(ChangeVersionsPage);
 }
 

@@ -1,6 +1,8 @@
 // Choosing installed versions for the six roles and applying them.
 #include "versions_fixture.h"
 
+#include <QTest>
+
 #include "bible_reader.h"
 
 namespace {
@@ -142,16 +144,25 @@ TEST_F(RolesTest, ReadingsPageIsRebuiltOnlyWhereItShowsGeneratedText)
 TEST_F(RolesTest, PickOffersOnlyVersionsFitForTheRole)
 {
     // The World English Bible's Apocrypha lacks a book the readings need.
+    // Its name is greyed out with its button, and a click on it picks nothing.
+    Options().show();
     Options().ChangeVersionsButtonClick();
     Options().VersionRadioButtons[2]->click();
     EXPECT_FALSE(Options().FileRadioButtons[1]->isEnabled());
+    EXPECT_FALSE(Options().FileLabels[1]->isEnabled());
     EXPECT_TRUE(Options().FileRadioButtons[0]->isEnabled());
+    QTest::mouseClick(Options().FileLabels[1], Qt::LeftButton);
+    EXPECT_FALSE(Options().FileRadioButtons[1]->isChecked());
     Options().UninstallEditCancelButton->click();
     EXPECT_EQ(Pages().currentWidget(), Options().ChangeVersionsPage);
     EXPECT_EQ(VersionColor(Options().ActiveVersionLabels[2]), InForceColor);
+    // A click on a name picks its version as its button does.
     Options().VersionRadioButtons[5]->click();
     EXPECT_TRUE(Options().FileRadioButtons[1]->isEnabled());
-    Options().FileRadioButtons[0]->click();   // the version it has already
+    EXPECT_TRUE(Options().FileLabels[1]->isEnabled());
+    QTest::mouseClick(Options().FileLabels[0], Qt::LeftButton);   // the version it has already
+    EXPECT_TRUE(Options().FileRadioButtons[0]->isChecked());
+    EXPECT_TRUE(Options().UninstallEditOKButton->isEnabled());
     Options().UninstallEditOKButton->click();
     EXPECT_EQ(VersionColor(Options().ActiveVersionLabels[5]), PendingColor);
     Options().ChangeVersionsCancelButton->click();
@@ -166,4 +177,5 @@ TEST_F(RolesTest, PickOffersOnlyVersionsFitForTheRole)
     EXPECT_TRUE(Pages().isTabVisible(0));
     EXPECT_TRUE(Options().OKButton->isEnabled());
     EXPECT_FALSE(Options().FChangeVersionMode);
+    EXPECT_TRUE(Options().FileLabels[1]->isEnabled());
 }
