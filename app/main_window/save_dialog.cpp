@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 
+#include "app_folders.h"
 #include "help_keys.h"
 #include "window_order.h"
 
@@ -28,7 +29,7 @@ QString RunSaveDialog(QWidget* parent, const QString& directory)
     dialog.setNameFilters({QStringLiteral("Rich Text Files    (*.RTF)"),
                            QStringLiteral("Plain Text Files    (*.TXT)"),
                            QStringLiteral("All Files                  (*.*)")});
-    dialog.setDirectory(directory);
+    dialog.setDirectory(NearestExistingFolder(directory));
     SetHelpContext(&dialog, 500);
     if (Hook())
         return Hook()(dialog);

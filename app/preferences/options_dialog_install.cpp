@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "app_folders.h"
 #include "dialog_hook.h"
 #include "file_copy.h"
 #include "help_keys.h"
@@ -45,7 +46,7 @@ void TOptionsDialog::InstallButtonClick()
 
 void TOptionsDialog::FileBrowseButtonClick()
 {
-    QFileDialog browse(this, QStringLiteral("Select a Bible Text File to Install"), FBrowseDirectory,
+    QFileDialog browse(this, QStringLiteral("Select a Bible Text File to Install"), NearestExistingFolder(FBrowseDirectory),
                        QStringLiteral("Text Files (*.txt)"));
     browse.setObjectName(QStringLiteral("BrowseDialog"));
     KeepAboveStayOnTopWindows(browse);

@@ -36,6 +36,16 @@ TAppFolders FindAppFolders()
     return folders;
 }
 
+QString NearestExistingFolder(const QString& path)
+{
+    QString folder = QDir::cleanPath(path);
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        folder = parent == folder ? QString() : parent;
+    }
+    return folder.isEmpty() || folder == QLatin1String(".") ? QDir::homePath() : folder;
+}
+
 QString ProgramFolder()
 {
     QString dir = qEnvironmentVariable("SELVARION_PROGRAM_DIR");

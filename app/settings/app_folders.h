@@ -17,6 +17,10 @@ TAppFolders FindAppFolders();
 // Creates `dir` with every missing parent; false (and a message) when that fails.
 bool MakeDataFolder(const QString& dir, QString& error);
 
+// `path` when it is a folder, else the nearest of its parents that is one (the home folder
+// when none is): where a file dialog starts.
+QString NearestExistingFolder(const QString& path);
+
 // The folder of the program file with a trailing separator (SELVARION_PROGRAM_DIR when set):
 // where the built-in Bible files and the supplemental icon library lie.
 QString ProgramFolder();

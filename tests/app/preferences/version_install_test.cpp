@@ -213,3 +213,19 @@ TEST_F(VersionsTest, FailedCopyLeavesNothingBehind)
     EXPECT_TRUE(Records().ReadSections().isEmpty());
     EXPECT_TRUE(QDir(dataDir).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
+
+TEST_F(VersionsTest, BrowseStartsInTheNearestFolderThatExists)
+{
+    // The documents folder of a new account may not exist yet.
+    Options().FBrowseDirectory = source.path() + QStringLiteral("/Documents");
+    QString folder, typed;
+    TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
+        folder = dialog.directory().absolutePath();
+        typed = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        return false;
+    });
+    Options().InstallButtonClick();
+    Options().FileBrowseButtonClick();
+    EXPECT_EQ(folder, source.path());
+    EXPECT_EQ(typed, "");
+}
