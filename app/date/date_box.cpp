@@ -318,16 +318,20 @@ void TDateBox::ShowDayPage(bool withIcon)
     QTextEdit* edit = FMainForm.MainRichEdit;
     const bool fileExists = QFileInfo::exists(FMainForm.FPersonalFileName);
     bool personal = FForcePersonalized || (FOptions.LoadPersonalized->isChecked() && fileExists);
-    QByteArray personalText;
     if (personal) {
+        // The file is a page saved as rich text; one that cannot be read or holds something
+        // else is said so and not taken for the page.
         QFile file(FMainForm.FPersonalFileName);
-        if (file.open(QIODevice::ReadOnly)) {
-            personalText = file.readAll();
-        } else {
+        QString trouble;
+        if (!file.open(QIODevice::ReadOnly))
+            trouble = file.errorString();
+        else if (!LoadRtf(*edit->document(), file.readAll()))
+            trouble = QStringLiteral("It holds no rich text page.");
+        if (!trouble.isEmpty()) {
             personal = false;
             CenteredMessageBox(&FMainForm,
                                QStringLiteral("Cannot open file \"%1\". %2")
-                                   .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
+                                   .arg(QDir::toNativeSeparators(file.fileName()), trouble),
                                QMessageBox::Ok, QMessageBox::Warning);
         }
     }
@@ -337,7 +341,6 @@ void TDateBox::ShowDayPage(bool withIcon)
     // Show Verse Numbers renumbers only a readings page built from the Bible text.
     FMainForm.MShowVerseNumbers->setEnabled(!personal && page == TDayPage::DailyBibleReadings);
     if (personal) {
-        LoadRtf(*edit->document(), personalText);
         colours.setColor(QPalette::Base, PersonalizedPageColor);
         FMainForm.SetHint(ViewingText(page, true) + dateTitle);
     } else {

@@ -220,6 +220,18 @@ TEST_F(EditedPageTest, TheDateChangeHubKeepsTheDayOfACancelledQuestion)
 
 TEST_F(EditedPageTest, APageNotReadFromThePersonalizedFileNeverUpdatesIt)
 {
+    // A file that holds no page (junk bytes) is reported as one that cannot be read is, and
+    // the library page shows.
+    const QString library = Text();
+    WriteFile("12-25.trp", QByteArray("\x00\x01\x02\x03junk", 8));
+    env.ShowDate(QDate(2024, 12, 25));
+    EXPECT_EQ(env.messages.value(0),
+              "Cannot open file \"" + QDir::toNativeSeparators(Path("12-25.trp")) + "\". It holds no rich text page.");
+    EXPECT_EQ(Text(), library);
+    EXPECT_FALSE(Main().MDeleteFile->isVisible());
+    ASSERT_TRUE(QFile::remove(Path("12-25.trp")));
+    env.messages.clear();
+
     // A file that cannot be read (a folder in its place): the library page is not taken for it.
     ASSERT_TRUE(QDir().mkpath(Path("12-25.trp/inside")));
     env.ShowDate(QDate(2024, 12, 25));
