@@ -111,13 +111,10 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     resize(331, 362);
 
     connect(OKButton, &QPushButton::clicked, this, [this] {
-        OKButtonClick();
-        accept();
+        if (OKButtonClick())
+            accept();
     });
-    connect(CancelButton, &QPushButton::clicked, this, [this] {
-        CancelButtonClick();
-        reject();
-    });
+    connect(CancelButton, &QPushButton::clicked, this, &TOptionsDialog::reject);
     for (QRadioButton* choice : {LoadPersonalized, LoadOriginal}) {
         connect(choice, &QRadioButton::pressed, this,
                 [this] { FLoadPersonalizedBeforeClick = LoadPersonalized->isChecked(); });
@@ -164,14 +161,14 @@ void TOptionsDialog::TakeSnapshot()
         FSavedVersionNames[i] = labels[i]->text();
 }
 
-void TOptionsDialog::OKButtonClick()
+bool TOptionsDialog::OKButtonClick()
 {
     if (ApplyButton->isEnabled() && !ApplyButtonClick())
-        return;
+        return false;
     const TSnapshot now = CurrentPreferences();
     const TSnapshot& was = FSavedPreferences;
     if (now == was)
-        return;
+        return true;
     const bool iconsChanged = now.showIcons != was.showIcons;
     const bool numbersChanged = now.showVerseNumbers != was.showVerseNumbers;
     const bool lukanChanged = now.useLukanJump != was.useLukanJump;
@@ -180,7 +177,7 @@ void TOptionsDialog::OKButtonClick()
     // question leaves every change unapplied.
     const bool readingsRebuilt = (numbersChanged || lukanChanged) && FMainForm.ReadingsPageBuilt();
     if ((iconsChanged || readingsRebuilt) && !FMainForm.CheckSaveChanges(OKButton))
-        return;
+        return false;
     FMainForm.SetHintsShown(now.showHints);
     {
         TUpdateLock lock(&FMainForm);
@@ -216,6 +213,7 @@ void TOptionsDialog::OKButtonClick()
             FDontAskProceed = FDontAskSave = !now.showDialogs;
     }
     FSavedPreferences = CurrentPreferences();
+    return true;
 }
 
 void TOptionsDialog::CancelButtonClick()
@@ -242,6 +240,7 @@ void TOptionsDialog::CancelButtonClick()
 void TOptionsDialog::reject()
 {
     LeaveVersionPages();
+    CancelButtonClick();
     QDialog::reject();
 }
 

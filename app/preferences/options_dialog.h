@@ -117,7 +117,9 @@ public:
     std::array<QLabel*, 6> VersionLabels() const;
 
     // Applies the changed settings to the main window (OK) or puts the controls back (Cancel).
-    void OKButtonClick();
+    // OK is false when a question about the edited page was cancelled: nothing is applied and
+    // the dialog stays open with the changes, which the page must not follow before an OK.
+    bool OKButtonClick();
     void CancelButtonClick();
     // The main window's F11: flips ShowVerseNumbers and keeps the flip when Cancel is pressed.
     void ToggleShowVerseNumbers();
@@ -162,13 +164,14 @@ public:
                                                     QMessageBox::StandardButtons buttons,
                                                     bool& dontAskAgain);
 
-    // Closing the dialog from its title bar first leaves a page of the version commands
-    // as its Cancel does, so that the dialog always opens again with its tabs.
+    // Cancel, Esc and closing the dialog from its title bar: a page of the version commands is
+    // left first, so that the dialog always opens again with its tabs, and the controls are
+    // put back.
     void reject() override;
 
 protected:
-    // Esc works as the Cancel button (closing from the title bar reverts nothing); F1 tells
-    // the main window that help was asked for from the keyboard.
+    // Esc works as the Cancel button; F1 tells the main window that help was asked for from
+    // the keyboard.
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
     // Adds the "Don't ask me this again" box to the message being built.

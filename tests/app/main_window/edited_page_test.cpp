@@ -158,11 +158,18 @@ TEST_F(EditedPageTest, PreferencesAskBeforeLoadingThePageAgain)
     const QString feast = Main().InfoBar->Caption();
     Options().UseLukanJump->setChecked(false);
     answers = {QMessageBox::Cancel};
-    Options().OKButtonClick();
+    Options().show();
+    Options().OKButton->click();
     EXPECT_EQ(env.messages.value(2), "Text has changed. Create new personalized file?");
     EXPECT_TRUE(Text().startsWith("Edited. "));
     EXPECT_TRUE(Page().isModified());
     EXPECT_EQ(Main().InfoBar->Caption(), feast);
+    // The dialog stays open with the change; leaving it puts the box back, so the page
+    // built next keeps to the jump.
+    EXPECT_TRUE(Options().isVisible());
+    EXPECT_FALSE(Options().UseLukanJump->isChecked());
+    Options().CancelButton->click();
+    EXPECT_TRUE(Options().UseLukanJump->isChecked());
 }
 
 TEST_F(EditedPageTest, HintsFollowTheirBoxAfterACancelledPreferencesQuestion)
