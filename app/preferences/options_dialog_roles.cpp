@@ -35,8 +35,11 @@ void TOptionsDialog::ShowTabs(bool shown)
     QWidget* current = PageControl->currentWidget();
     for (QWidget* page : {UserPrefs, BibleVersions, BibleFiles})
         PageControl->setTabVisible(PageControl->indexOf(page), shown);
-    // Hiding the tab of the page in front hides the page too; it stays in front, tab or not.
-    current->show();
+    // Hiding the tab of the page in front hides that page as well, and hiding or showing tabs
+    // may bring another page forward: the page in front stays there, the only one shown.
+    PageControl->setCurrentWidget(current);
+    for (int i = 0; i < PageControl->count(); ++i)
+        PageControl->widget(i)->setVisible(PageControl->widget(i) == current);
 }
 
 void TOptionsDialog::ShowInstalledVersions()

@@ -139,20 +139,43 @@ TEST_F(UninstallTest, RenameMovesTheRecordAndTheRolesFollow)
     EXPECT_TRUE(Page().contains("King Herod"));
 }
 
-TEST_F(UninstallTest, SelectionModesShowTheBibleFilesPageOnScreen)
+TEST_F(UninstallTest, EveryStepShowsItsOwnPageAlone)
 {
-    // Both modes start on the page that is already in front.
+    const auto shown = [this] {
+        QList<QWidget*> pages;
+        for (int i = 0; i < Pages().count(); ++i)
+            if (Pages().widget(i)->isVisible())
+                pages << Pages().widget(i);
+        return pages;
+    };
+    using Pages_ = QList<QWidget*>;
     Options().show();
+    // Uninstall and Edit Version Name start on the page already in front.
     for (auto start : {&TOptionsDialog::UninstallButtonClick, &TOptionsDialog::EditButtonClick}) {
         Pages().setCurrentWidget(Options().BibleFiles);
         (Options().*start)();
-        EXPECT_TRUE(Options().BibleFiles->isVisible());
+        EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
         EXPECT_TRUE(Options().FileRadioButtons[1]->isVisible());
-        EXPECT_TRUE(Options().UninstallEditCancelButton->isVisible());
         EXPECT_FALSE(Pages().isTabVisible(Pages().indexOf(Options().BibleFiles)));
         Options().UninstallEditCancelButton->click();
-        EXPECT_TRUE(Options().BibleFiles->isVisible());
+        EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
         EXPECT_TRUE(Options().UninstallButton->isVisible());
     }
+    Options().InstallButtonClick();
+    EXPECT_EQ(shown(), Pages_{Options().InstallPage});
+    Options().InstallCancelButton->click();
+    EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
+    Rename(1, QStringLiteral("WEB"));
+    EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
+
+    Pages().setCurrentWidget(Options().BibleVersions);
+    Options().ChangeVersionsButtonClick();
+    EXPECT_EQ(shown(), Pages_{Options().ChangeVersionsPage});
+    Options().VersionRadioButtons[0]->click();
+    EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
+    Options().UninstallEditCancelButton->click();
+    EXPECT_EQ(shown(), Pages_{Options().ChangeVersionsPage});
+    Options().ChangeVersionsCancelButton->click();
+    EXPECT_EQ(shown(), Pages_{Options().BibleVersions});
     Options().hide();
 }
