@@ -108,7 +108,7 @@ TOptionsDialog::TOptionsDialog(TSelvarionMainForm& mainForm)
     buttons->addWidget(CancelButton);
     buttons->addWidget(HelpButton);
     layout->addLayout(buttons);
-    resize(331, 362);
+    resize(DesignSize);
 
     connect(OKButton, &QPushButton::clicked, this, [this] {
         if (OKButtonClick())

@@ -3,6 +3,7 @@
 // settings: other windows read their ticked state at the moment of use. The settings are
 // loaded when the dialog is created and saved when it is destroyed.
 #include <QDialog>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,9 @@ class TOptionsDialog : public QDialog {
 public:
     explicit TOptionsDialog(TSelvarionMainForm& mainForm);
     ~TOptionsDialog() override;
+
+    // The size the dialog opens at, where its pages need no more.
+    static constexpr QSize DesignSize{331, 362};
 
     // Controls.
     QTabWidget* PageControl;
@@ -197,6 +201,9 @@ private:
     // While another page than the tabbed ones is worked through, the tabs are hidden and the
     // dialog's OK and Cancel disabled.
     void ShowTabs(bool shown);
+    // A long version name widened the dialog: back with its tabs, it is no wider than its
+    // pages now need.
+    void FitWidthToPages();
     // The slots of the Bible Files page from FInstalledVersions, and the three commands.
     void ShowInstalledVersions();
     // The Bible Files page's selection modes and its normal layout.

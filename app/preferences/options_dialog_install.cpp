@@ -254,7 +254,6 @@ void TOptionsDialog::LeaveInstallPage()
             control->show();
     }
     FileEdit->setText(QStringLiteral("*.txt"));
-    ShowTabs(true);
     for (QWidget* control : {static_cast<QWidget*>(SelectFileLabel), static_cast<QWidget*>(FileBrowseButton),
                              static_cast<QWidget*>(ScanFileLabel), static_cast<QWidget*>(ScanButton)})
         control->setEnabled(true);
@@ -270,5 +269,6 @@ void TOptionsDialog::LeaveInstallPage()
     FinishedNameLabel->hide();
     FScan.reset();
     InstallOKButton->setEnabled(false);
+    ShowTabs(true);
     PageControl->setCurrentWidget(BibleFiles);
 }

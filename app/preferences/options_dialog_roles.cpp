@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -40,6 +41,18 @@ void TOptionsDialog::ShowTabs(bool shown)
     PageControl->setCurrentWidget(current);
     for (int i = 0; i < PageControl->count(); ++i)
         PageControl->widget(i)->setVisible(PageControl->widget(i) == current);
+    if (shown)
+        FitWidthToPages();
+}
+
+void TOptionsDialog::FitWidthToPages()
+{
+    // The pages behind the one in front tell their layouts of new sizes only later: every
+    // size is taken afresh.
+    for (QWidget* control : findChildren<QWidget*>())
+        control->updateGeometry();
+    layout()->activate();
+    resize(std::max(DesignSize.width(), minimumSizeHint().width()), height());
 }
 
 void TOptionsDialog::ShowInstalledVersions()

@@ -165,8 +165,15 @@ TEST_F(UninstallTest, EveryStepShowsItsOwnPageAlone)
     EXPECT_EQ(shown(), Pages_{Options().InstallPage});
     Options().InstallCancelButton->click();
     EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
-    Rename(1, QStringLiteral("WEB"));
+    // A long name widens the dialog as long as it is installed, no longer.
+    const int width = Options().width();
+    Rename(1, QString(45, QLatin1Char('W')));
     EXPECT_EQ(shown(), Pages_{Options().BibleFiles});
+    QApplication::processEvents();
+    EXPECT_GT(Options().width(), width);
+    Rename(1, QStringLiteral("WEB"));
+    QApplication::processEvents();
+    EXPECT_EQ(Options().width(), width);
 
     Pages().setCurrentWidget(Options().BibleVersions);
     Options().ChangeVersionsButtonClick();
