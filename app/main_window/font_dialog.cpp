@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QListView>
 #include <QLabel>
 
 namespace {
@@ -50,6 +51,9 @@ QTextCharFormat ChooseFontChanges(QWidget* parent, const QFont& font, const QCol
     SetHelpContext(&dialog, 600);
     dialog.setCurrentFont(font);
     QComboBox* colors = AddColorBox(dialog, color);
+    // The lists of fonts, styles and sizes show eight rows, not the two of the dialog's own size.
+    for (QListView* list : dialog.findChildren<QListView*>())
+        list->setMinimumHeight(8 * list->sizeHintForRow(0) + 2 * list->frameWidth());
     // What the dialog shows before the user acts: only what differs from it was chosen.
     const QFont before = dialog.currentFont();
     const int colorBefore = colors->currentIndex();

@@ -12,6 +12,7 @@
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -352,14 +353,25 @@ TEST_F(EditedPageTest, FontDialogStartsAtTheSelectionAndAppliesOnlyTheChanges)
 
     QFont shown;
     QString shownColor;
+    int fewestRows = 0;
     const auto look = [&](QFontDialog& dialog) {
         shown = dialog.currentFont();
         auto* colors = dialog.findChild<QComboBox*>(QStringLiteral("FontColor"));
         shownColor = colors ? colors->currentText() : QString();
         return true;
     };
-    SetFontDialogHook(look);
+    // The lists of fonts, styles and sizes show several rows each.
+    SetFontDialogHook([&](QFontDialog& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        fewestRows = 100;
+        for (const QListView* list : dialog.findChildren<QListView*>())
+            fewestRows = std::min(fewestRows, list->viewport()->height() / list->sizeHintForRow(0));
+        dialog.hide();
+        return look(dialog);
+    });
     Main().MFontClick();
+    EXPECT_GE(fewestRows, 7);
     EXPECT_EQ(shown.family(), "Liberation Serif");
     EXPECT_EQ(shown.pointSize(), 14);
     EXPECT_EQ(shownColor, "Navy");
