@@ -157,8 +157,7 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     mainForm.BibleSearchDlg = this;
     LoadDialogPosition(*this, QStringLiteral("BibleSearchWindow"), SettingsKey);
     LoadBibleSearchSettings(*this, QStringLiteral("BibleSearchSettings"), SettingsKey);
-    MapBibleFile(FNewTReadingsFile);
-    FMappedTestament = 1;
+    MapNewTReadingsFile();
 }
 
 TBibleSearchDlg::~TBibleSearchDlg()
@@ -173,11 +172,8 @@ std::string TBibleSearchDlg::BuildBibleReadingsPage()
     // The page is read from the readings files also while a search is open, whose file
     // is mapped again afterwards.
     const bool searching = FSearchActive;
-    if (searching) {
-        FSearchActive = false;
-        MapBibleFile(FNewTReadingsFile);
-        FMappedTestament = 1;
-    }
+    if (searching)
+        MapNewTReadingsFile();
     const TLiveControls settings(FMainForm, *FMainForm.OptionsDialog);
     const std::string page = ::BuildBibleReadingsPage(*FMainForm.DateBox, *this, settings, *this,
                                                       {ProgramDir(), AppDataDir()});
@@ -297,19 +293,15 @@ void TBibleSearchDlg::HelpButtonClick()
 
 void TBibleSearchDlg::reject()
 {
-    if (FSearchActive && !FInSearchMode) {
-        MapBibleFile(FNewTReadingsFile);
-        FSearchActive = false;
-        FMappedTestament = 1;
-    }
+    if (FSearchActive && !FInSearchMode)
+        MapNewTReadingsFile();
     QDialog::reject();
 }
 
 void TBibleSearchDlg::RoleVersionsChanged()
 {
     if (!FSearchActive) {
-        MapBibleFile(FNewTReadingsFile);
-        FMappedTestament = 1;
+        MapNewTReadingsFile();
         return;
     }
     SelectTestament();

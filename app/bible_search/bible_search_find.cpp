@@ -313,9 +313,7 @@ void TBibleSearchDlg::EndSearchButtonClick()
     {
         TSelvarionMainForm& form = FMainForm;
         TUpdateLock lock(&form);
-        MapBibleFile(FNewTReadingsFile);
-        FSearchActive = false;
-        FMappedTestament = 1;
+        MapNewTReadingsFile();
         if (form.MOldCalendar->isChecked()) {
             const QString today = form.StatusPanel0->text();
             form.StatusPanel0->setFixedWidth(form.fontMetrics().horizontalAdvance(today) + 10);

@@ -45,6 +45,12 @@ const char* TBibleReader::MapBibleFile(const std::string& fileName) {
     return FMappedText;
 }
 
+void TBibleReader::MapNewTReadingsFile() {
+    FSearchActive = false;
+    MapBibleFile(FNewTReadingsFile);
+    FMappedTestament = 1;
+}
+
 const char* TBibleReader::FindInMappedText(const char* base, uint32_t size, uint32_t start,
                                            const std::string& key) {
     const size_t len = key.size();

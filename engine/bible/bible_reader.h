@@ -13,7 +13,8 @@
 //      FMappedText = MapBibleFile(FNewTReadingsFile); FMappedTestament = 1;
 //  - Whoever maps another file (the readings page builder for an Old Testament
 //    or Apocrypha reading, the Find Bible Verses dialog for a search) maps the
-//    New Testament readings file back afterwards, as above.
+//    New Testament readings file back afterwards, as above; the dialog, ending
+//    its use of the view, with MapNewTReadingsFile.
 //  - Readings requests (FSearchActive clear) read the part named by
 //    FMappedTestament; search requests (FSearchActive set) read the part chosen
 //    in the dialog's SearchGroup.
@@ -83,6 +84,9 @@ public:
     // Maps `fileName` (".dat": program folder, else the data folder); returns
     // the view's base or nullptr and stores it in FMappedText.
     const char* MapBibleFile(const std::string& fileName);
+    // Back to the state between uses: FSearchActive cleared and the New Testament
+    // readings file mapped as part 1.
+    void MapNewTReadingsFile();
 
     // Boyer-Moore-Horspool, byte-wise: first occurrence of `key` that begins at
     // or after `start` and ends inside the text, or nullptr.
