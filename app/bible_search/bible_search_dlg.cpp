@@ -24,6 +24,8 @@
 #include "app_folders.h"
 #include "date_box.h"
 #include "help_contexts.h"
+#include "help_keys.h"
+#include "help_topics.h"
 #include "html_help.h"
 #include "live_controls.h"
 #include "message_box.h"
@@ -287,7 +289,7 @@ void TBibleSearchDlg::keyPressEvent(QKeyEvent* event)
 
 void TBibleSearchDlg::HelpButtonClick()
 {
-    HtmlHelp::DisplayTopic(FMainForm.FHelpFileName + QStringLiteral("::/html/refdlg/findbibledlg.htm>secwin"));
+    HtmlHelp::DisplayTopic(FMainForm.FHelpFileName + ReferenceTopic(HelpContextOf(this)));
     SelectedBookList()->setFocus();
 }
 
