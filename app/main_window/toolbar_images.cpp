@@ -2,13 +2,13 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include "drawn_icon.h"
 
 namespace {
 
 // Every image is drawn on a 16 by 16 grid and scaled to the size asked for.
 constexpr double Grid = 16.0;
-constexpr int DrawnSizes[] = {16, 22, 24, 32, 48, 64};
 
 const QColor Ink(51, 59, 71);
 const QColor Paper(250, 250, 246);
@@ -249,18 +249,7 @@ const char* ToolbarImageName(TToolbarImage image)
 
 QIcon DrawnToolbarImage(TToolbarImage image)
 {
-    QIcon icon;
-    for (int size : DrawnSizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / Grid, size / Grid);
-        Draw(painter, image);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return DrawnIcon([image](QPainter& painter) { Draw(painter, image); }, Grid, {16, 22, 24, 32, 48, 64});
 }
 
 QIcon ToolbarImage(TToolbarImage image)

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "drawn_icon.h"
+
 QPixmap SplashPicture()
 {
     constexpr int width = 324;
@@ -49,39 +51,37 @@ QPixmap SplashPicture()
     return picture;
 }
 
+namespace {
+
+// Drawn on a 32 by 32 grid: the gilded cross of the title picture on its night sky.
+void DrawProgramIcon(QPainter& painter)
+{
+    QLinearGradient sky(0, 0, 0, 32);
+    sky.setColorAt(0.0, QColor(18, 28, 78));
+    sky.setColorAt(1.0, QColor(96, 22, 30));
+    painter.setPen(QPen(QColor(10, 14, 40), 1));
+    painter.setBrush(sky);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+    const QColor gold(226, 184, 84);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gold);
+    painter.drawRect(QRectF(14.4, 4, 3.2, 24.5));
+    painter.drawRect(QRectF(11.5, 7.5, 9, 2.2));
+    painter.drawRect(QRectF(7.5, 12, 17, 2.8));
+    QPainterPath footrest;
+    footrest.moveTo(10, 22.8);
+    footrest.lineTo(22, 19.2);
+    footrest.lineTo(22, 21.6);
+    footrest.lineTo(10, 25.2);
+    footrest.closeSubpath();
+    painter.drawPath(footrest);
+}
+
+} // namespace
+
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap picture(size, size);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        // Drawn on a 32 by 32 grid: the gilded cross of the title picture on its night sky.
-        painter.scale(size / 32.0, size / 32.0);
-        QLinearGradient sky(0, 0, 0, 32);
-        sky.setColorAt(0.0, QColor(18, 28, 78));
-        sky.setColorAt(1.0, QColor(96, 22, 30));
-        painter.setPen(QPen(QColor(10, 14, 40), 1));
-        painter.setBrush(sky);
-        painter.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
-        const QColor gold(226, 184, 84);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(gold);
-        painter.drawRect(QRectF(14.4, 4, 3.2, 24.5));
-        painter.drawRect(QRectF(11.5, 7.5, 9, 2.2));
-        painter.drawRect(QRectF(7.5, 12, 17, 2.8));
-        QPainterPath footrest;
-        footrest.moveTo(10, 22.8);
-        footrest.lineTo(22, 19.2);
-        footrest.lineTo(22, 21.6);
-        footrest.lineTo(10, 25.2);
-        footrest.closeSubpath();
-        painter.drawPath(footrest);
-        painter.end();
-        icon.addPixmap(picture);
-    }
-    return icon;
+    return DrawnIcon(DrawProgramIcon, 32, {16, 24, 32, 48, 64, 128, 256});
 }
 
 QPixmap ProgramIconPicture()
