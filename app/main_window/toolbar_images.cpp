@@ -254,5 +254,7 @@ QIcon DrawnToolbarImage(TToolbarImage image)
 
 QIcon ToolbarImage(TToolbarImage image)
 {
-    return QIcon::fromTheme(QLatin1String(ToolbarImageName(image)), DrawnToolbarImage(image));
+    // Our drawing is made only where the theme has no image of that name.
+    const QString name = QLatin1String(ToolbarImageName(image));
+    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : DrawnToolbarImage(image);
 }
