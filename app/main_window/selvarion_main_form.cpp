@@ -536,40 +536,33 @@ void TSelvarionMainForm::GoToCivilDate(QObject* sender, const QDate& civil)
     ShowHintInStatusBar();
 }
 
-void TSelvarionMainForm::MPreviousDayClick()
+void TSelvarionMainForm::StepToCivilDate(QObject* sender, const QDate& civil, bool pastOldRange)
 {
     const bool old = MOldCalendar->isChecked();
-    const QDate civil = DateBox->FCivilDate.addDays(-1);
-    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted <= TCalendarEngine::FirstOldDateShifted : !TCalendarEngine::IsAcceptedCivilDate(civil)))
-        return;
-    GoToCivilDate(MPreviousDay, civil);
+    if (!RefuseCalendarStep(this, old, old ? pastOldRange : !TCalendarEngine::IsAcceptedCivilDate(civil)))
+        GoToCivilDate(sender, civil);
+}
+
+void TSelvarionMainForm::MPreviousDayClick()
+{
+    StepToCivilDate(MPreviousDay, DateBox->FCivilDate.addDays(-1),
+                    DateBox->FOldDateShifted <= TCalendarEngine::FirstOldDateShifted);
 }
 
 void TSelvarionMainForm::MNextDayClick()
 {
-    const bool old = MOldCalendar->isChecked();
-    const QDate civil = DateBox->FCivilDate.addDays(1);
-    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted >= TCalendarEngine::LastOldDateShifted : !TCalendarEngine::IsAcceptedCivilDate(civil)))
-        return;
-    GoToCivilDate(MNextDay, civil);
+    StepToCivilDate(MNextDay, DateBox->FCivilDate.addDays(1),
+                    DateBox->FOldDateShifted >= TCalendarEngine::LastOldDateShifted);
 }
 
 void TSelvarionMainForm::MPreviousYearClick()
 {
-    const bool old = MOldCalendar->isChecked();
-    const QDate civil = DateBox->FCivilDate.addYears(-1);
-    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted < QDate(1917, 3, 1) : !TCalendarEngine::IsAcceptedCivilDate(civil)))
-        return;
-    GoToCivilDate(MPreviousYear, civil);
+    StepToCivilDate(MPreviousYear, DateBox->FCivilDate.addYears(-1), DateBox->FOldDateShifted < QDate(1917, 3, 1));
 }
 
 void TSelvarionMainForm::MNextYearClick()
 {
-    const bool old = MOldCalendar->isChecked();
-    const QDate civil = DateBox->FCivilDate.addYears(1);
-    if (RefuseCalendarStep(this, old, old ? DateBox->FOldDateShifted > QDate(2099, 2, 28) : !TCalendarEngine::IsAcceptedCivilDate(civil)))
-        return;
-    GoToCivilDate(MNextYear, civil);
+    StepToCivilDate(MNextYear, DateBox->FCivilDate.addYears(1), DateBox->FOldDateShifted > QDate(2099, 2, 28));
 }
 
 void TSelvarionMainForm::MTodayClick()

@@ -291,8 +291,11 @@ private:
     QString ReferenceTopicNow(int context) const;
     // Where the popup topic of a context is shown.
     QPoint PopupPoint(int context) const;
-    // Moves the civil date to `civil` (already checked against the old-calendar range).
+    // Moves the civil date to `civil` (already checked against the calendar's range).
     void GoToCivilDate(QObject* sender, const QDate& civil);
+    // A step of the File menu's date commands to `civil`, refused past the range of the calendar
+    // in use: in old-calendar mode when `pastOldRange`, else when the engine does not accept `civil`.
+    void StepToCivilDate(QObject* sender, const QDate& civil, bool pastOldRange);
 
     QString FHint;
     bool FHintsShown = true;
