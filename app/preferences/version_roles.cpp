@@ -40,13 +40,14 @@ std::string& RoleFile(TBibleReader& reader, size_t role)
 void SetRoleVersion(TBibleSearchDlg& dialog, size_t role, const QString& version)
 {
     const int part = VersionRoles[role].part;
-    const bool installed = version != BuiltInVersionName && InstalledFileExists(version);
-    const QString fileName = installed ? ReadInstalledFileName(version) : QString();
+    // A name no record holds reads as an empty file name and book list: the built-in ones.
+    const bool installedName = !version.isEmpty() && version != BuiltInVersionName;
+    const QString fileName = installedName ? ReadInstalledFileName(version) : QString();
     RoleFile(dialog, role) = fileName.isEmpty() ? std::string(BuiltInFiles[part]) : fileName.toStdString();
     if (!VersionRoles[role].search)
         return;
     QStringList books;
-    if (installed)
+    if (installedName)
         books = FromCommaText(ReadInstalledFileString(version, QLatin1String(BookListValues[part])));
     if (books.isEmpty())
         books = DefaultBookList(part);
