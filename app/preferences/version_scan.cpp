@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "bible_reader.h"
+#include "bible_text.h"
 #include "file_mapping.h"
 
 namespace {
@@ -69,11 +70,7 @@ TScanResult ScanBibleText(const char* base, uint32_t size)
         result.readingsReady[p] = true;
         result.complete[p] = true;
         for (int book = part.first; book <= part.last; ++book) {
-            std::string key = std::to_string(book);
-            if (book < 10)
-                key.insert(0, 1, '0');
-            key += part.letter;
-            key += '\t';
+            const std::string key = bibletext::Padded(book, 2) + part.letter + '\t';
             if (TBibleReader::FindInMappedText(base, size, 0, key)) {
                 result.hasPart[p] = true;
                 result.foundBooks[p] << QString::fromUtf8(part.names[book - part.first]);

@@ -23,6 +23,7 @@ std::optional<PassageNumbers> ParsePassageNumbers(const std::string& startChapte
 std::string NormaliseVerse(const std::string& text);
 // Zero-padded decimal text of `value` with at least `width` digits.
 std::string Padded(int value, int width);
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
 
 }  // namespace bibletext

@@ -7,11 +7,10 @@
 #include "bible_reader.h"
 #include "bible_text.h"
 
+using bibletext::IsDigit;
 using bibletext::Padded;
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Searches from the top remembered, over all files, before all are let go.
 constexpr size_t MaxFirstOccurrences = 4096;

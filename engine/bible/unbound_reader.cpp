@@ -6,6 +6,7 @@
 #include "bible_reader.h"
 #include "bible_text.h"
 
+using bibletext::IsDigit;
 using bibletext::NormaliseVerse;
 using bibletext::Padded;
 using bibletext::ParseInt;
@@ -17,8 +18,6 @@ char PartLetterOfBook(int book) { return book <= 39 ? 'O' : book <= 66 ? 'N' : '
 char PartLetter(int part) { return part == 0 ? 'O' : part == 1 ? 'N' : 'A'; }
 
 std::string BookId(int book, char letter) { return Padded(book, 2) + letter; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Name of book number 1 to 86 in the book tables.
 std::string TableBookName(int n) {
