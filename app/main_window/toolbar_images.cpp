@@ -234,8 +234,7 @@ void Draw(QPainter& p, TToolbarImage image)
     }
 }
 
-} // namespace
-
+// The icon theme's name of the image.
 const char* ToolbarImageName(TToolbarImage image)
 {
     static const char* const names[ToolbarImageCount] = {
@@ -246,6 +245,8 @@ const char* ToolbarImageName(TToolbarImage image)
         "format-justify-center", "format-justify-right", "format-list-unordered"};
     return names[static_cast<int>(image)];
 }
+
+} // namespace
 
 QIcon DrawnToolbarImage(TToolbarImage image)
 {

@@ -11,8 +11,6 @@ enum class TToolbarImage {
 };
 constexpr int ToolbarImageCount = 20;
 
-// The icon theme's name of the image.
-const char* ToolbarImageName(TToolbarImage image);
 // Our own drawing of the image, at the sizes a toolbar or a high-density screen asks for.
 QIcon DrawnToolbarImage(TToolbarImage image);
 // The theme's image, or our drawing where the theme has none.

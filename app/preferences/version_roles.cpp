@@ -21,20 +21,21 @@ QStringList Names(const std::array<const char*, N>& books)
 const char* const BuiltInFiles[3] = {BuiltInOldTFile, BuiltInNewTFile, BuiltInApocFile};
 const char* const BookListValues[3] = {"OldTBooks", "NewTBooks", "ApocBooks"};
 
-} // namespace
-
-QStringList DefaultBookList(int part)
-{
-    return part == 0 ? Names(BibleBookNamesOldT) : part == 1 ? Names(BibleBookNamesNewT)
-                                                             : Names(BuiltInApocBookNames);
-}
-
+// The reader's file name for a role.
 std::string& RoleFile(TBibleReader& reader, size_t role)
 {
     std::string* const files[6] = {&reader.FOldTReadingsFile, &reader.FNewTReadingsFile,
                                    &reader.FApocReadingsFile, &reader.FOldTSearchFile,
                                    &reader.FNewTSearchFile,   &reader.FApocSearchFile};
     return *files[role];
+}
+
+} // namespace
+
+QStringList DefaultBookList(int part)
+{
+    return part == 0 ? Names(BibleBookNamesOldT) : part == 1 ? Names(BibleBookNamesNewT)
+                                                             : Names(BuiltInApocBookNames);
 }
 
 void SetRoleVersion(TBibleSearchDlg& dialog, size_t role, const QString& version)

@@ -8,10 +8,8 @@
 #include <QStringList>
 
 #include <array>
-#include <string>
 
 class QLabel;
-class TBibleReader;
 class TBibleSearchDlg;
 
 struct TVersionRole {
@@ -32,8 +30,6 @@ inline constexpr size_t NewTReadingsRole = 1;
 
 // The built-in version's book list of a part, as the search dialog's book lists show it.
 QStringList DefaultBookList(int part);
-// The reader's file name for a role.
-std::string& RoleFile(TBibleReader& reader, size_t role);
 // Puts `version` in force for `role`: the reader's file name of the role and, for a search
 // role, the dialog's book list of its part. The built-in name, and a name that no record
 // holds, give the built-in file and book list.

@@ -50,8 +50,7 @@ const TKnownVersion KnownUnboundVersions[] = {
     {"latinv.txt", "Latin Vulgate"},
 };
 
-} // namespace
-
+// Whether the daily readings need book `book` (1-86) of its part.
 bool NeededForReadings(int book)
 {
     if (book <= 39)
@@ -61,6 +60,8 @@ bool NeededForReadings(int book)
         return book != 57 && book != 66;
     return book == 67 || book == 80 || book == 83;
 }
+
+} // namespace
 
 TScanResult ScanBibleText(const char* base, uint32_t size)
 {

@@ -10,8 +10,6 @@
 
 enum class TScanFailure { None, CannotOpen, CannotMap };
 
-// Whether the daily readings need book `book` (1-86) of its part.
-bool NeededForReadings(int book);
 // The books of the text at `base`: a part is readings-ready when it holds every book the
 // readings need, and complete when it holds all of its books.
 TScanResult ScanBibleText(const char* base, uint32_t size);
