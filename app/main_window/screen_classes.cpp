@@ -34,6 +34,21 @@ void CentreOnScreen(QWidget& window)
     window.move(screen.center() - window.rect().center());
 }
 
+void PullOntoScreen(QWidget& window)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint was = window.pos();
+    QPoint place = was;
+    place.setX(std::max(0, place.x()));
+    place.setY(std::max(0, place.y()));
+    if (place.x() + window.width() > screen.width())
+        place.setX(screen.width() - window.width());
+    if (place.y() + window.height() > screen.height())
+        place.setY(screen.height() - window.height());
+    if (place != was)
+        window.move(place);
+}
+
 QFont PixelFont(const char* family, int pixels, bool bold, bool italic)
 {
     QFont font{QLatin1String(family)};

@@ -14,5 +14,9 @@ QSize PrimaryScreenSize();
 void SetScaledWindowSize(QWidget& window, const QSize& client, int percent);
 // Centres the window on the primary screen.
 void CentreOnScreen(QWidget& window);
+// Pulls a dialog onto the primary screen before it is shown. One already on the screen is not
+// moved: a move before the first showing would place the frame where the stored position means
+// the client area.
+void PullOntoScreen(QWidget& window);
 // A font of `family` at a size in pixels.
 QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic = false);

@@ -6,11 +6,9 @@
 #include <QClipboard>
 #include <QBoxLayout>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -574,16 +572,7 @@ void TSelvarionMainForm::MSelectDateClick()
 {
     if (!CheckSaveChanges(MSelectDate))
         return;
-    // Keep the window on the screen before showing it.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QPoint pos = DateBox->pos();
-    pos.setX(std::max(0, pos.x()));
-    pos.setY(std::max(0, pos.y()));
-    if (pos.x() + DateBox->width() > screen.width())
-        pos.setX(screen.width() - DateBox->width());
-    if (pos.y() + DateBox->height() > screen.height())
-        pos.setY(screen.height() - DateBox->height());
-    DateBox->move(pos);
+    PullOntoScreen(*DateBox);
     DateBox->exec();
 }
 
