@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <utility>
+
 #include "content_api.h"
 #include "date_box.h"
 #include "day_icon_keys.h"
@@ -78,11 +80,11 @@ void TDateBox::LoadDayIcon(uint16_t key, bool force)
     }
     FMainForm.CenterPanel->SetCaption(icon.caption);
     // An icon that cannot be read leaves an empty picture in a column of unchanged size.
-    const QImage picture = DecodeJpeg(icon.jpeg);
+    QImage picture = DecodeJpeg(icon.jpeg);
     if (picture.isNull())
         FMainForm.MainImage->clear();
     else
-        FMainForm.MainImage->setPixmap(QPixmap::fromImage(picture));
+        FMainForm.MainImage->setPixmap(QPixmap::fromImage(std::move(picture)));
     AdjustIconSize();
     FCurrentIconKey = static_cast<int16_t>(key);
 }

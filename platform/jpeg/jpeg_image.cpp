@@ -3,6 +3,8 @@
 #include <csetjmp>
 #include <cstdio>
 
+#include <QSysInfo>
+
 #include <jpeglib.h>
 #include <jerror.h>
 
@@ -11,6 +13,11 @@ namespace {
 // No icon is larger; a larger size is taken for a damaged or hostile header, whose decoding
 // would only cost memory.
 constexpr JDIMENSION MaxSide = 4096;
+
+// The bytes of a QImage::Format_RGB32 pixel in memory, the padding byte 0xff: libjpeg writes
+// the picture straight in the format the screen takes, and it needs no conversion after.
+constexpr J_COLOR_SPACE ScreenOrder =
+    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
 // libjpeg's default error handler ends the process; this one jumps back instead.
 struct TJpegError {
@@ -46,12 +53,12 @@ bool DecodeInto(jpeg_decompress_struct& info, TJpegError& error, const QByteArra
     jpeg_read_header(&info, TRUE);
     if (info.image_width > MaxSide || info.image_height > MaxSide)
         return false;
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = ScreenOrder;
     jpeg_start_decompress(&info);
-    if (info.output_components != 3)
+    if (info.output_components != 4)
         return false;
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+                   QImage::Format_RGB32);
     if (image.isNull())
         return false;
     while (info.output_scanline < info.output_height) {

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-// The picture as a 24-bit image, or a null image when the bytes are not a JPEG file that
-// libjpeg can read (empty, cut short, damaged, an unsupported colour space, more than 4096
-// pixels a side).
+// The picture as an opaque 32-bit image (QImage::Format_RGB32, the screen's own format), or
+// a null image when the bytes are not a JPEG file that libjpeg can read (empty, cut short,
+// damaged, an unsupported colour space, more than 4096 pixels a side).
 QImage DecodeJpeg(const QByteArray& bytes);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
+#include <QPainter>
 
 #include <set>
 #include <vector>
@@ -133,6 +136,31 @@ TEST(JpegImage, DecodesLibraryIconsAndRefusesDamagedBytes)
     EXPECT_TRUE(DecodeJpeg(huge).isNull());
     huge.replace(frame + 5, 4, QByteArray("\x10\x00\x10\x00", 4));   // 4096 x 4096 is still an icon
     EXPECT_EQ(DecodeJpeg(huge).size(), QSize(4096, 4096));
+}
+
+// The picture comes out in the screen's pixel format with its colours in their places (red on
+// the left, blue on the right) and every pixel opaque.
+TEST(JpegImage, DecodedPictureKeepsItsColoursOpaque)
+{
+    QImage drawn(32, 16, QImage::Format_RGB32);
+    QPainter(&drawn).fillRect(0, 0, 16, 16, Qt::red);
+    QPainter(&drawn).fillRect(16, 0, 16, 16, Qt::blue);
+    QBuffer jpeg;
+    jpeg.open(QIODevice::WriteOnly);
+    QImageWriter writer(&jpeg, "jpeg");
+    writer.setQuality(100);
+    ASSERT_TRUE(writer.write(drawn)) << writer.errorString().toStdString();
+
+    const QImage image = DecodeJpeg(jpeg.data());
+    ASSERT_EQ(image.format(), QImage::Format_RGB32);
+    const QRgb red = image.pixel(4, 8), blue = image.pixel(27, 8);
+    EXPECT_GT(qRed(red), 240);
+    EXPECT_LT(qBlue(red), 15);
+    EXPECT_GT(qBlue(blue), 240);
+    EXPECT_LT(qRed(blue), 15);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] >> 24, 0xffu) << x << "," << y;
 }
 
 TEST(JpegImage, SampleFilesOfDamagedPicturesGiveNoPicture)
