@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -21,6 +22,7 @@
 #include <tuple>
 
 #include "app_folders.h"
+#include "bar_picture_style.h"
 #include "bible_search_dlg.h"
 #include "date_box.h"
 #include "font_aliases.h"
@@ -109,6 +111,13 @@ TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
     CreateMenusAndToolBar();
     CreateClientArea();
     CreateEditCommands();
+    // The tool bars and the page's scroll bars are copied from pictures of their looks.
+    auto* barStyle = new TBarPictureStyle;
+    barStyle->setParent(this);
+    for (QWidget* bar : {static_cast<QWidget*>(MainToolBar), static_cast<QWidget*>(EditToolBar),
+                         static_cast<QWidget*>(MainRichEdit->verticalScrollBar()),
+                         static_cast<QWidget*>(MainRichEdit->horizontalScrollBar())})
+        bar->setStyle(barStyle);
     // The normal size leaves room for every button of both toolbars.
     resize(std::max({649, MainToolBar->sizeHint().width(), EditToolBar->sizeHint().width()}), 544);
     AssignHelpContexts(*this);
