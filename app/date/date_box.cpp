@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -52,6 +54,37 @@ void KeepShapedText(QTextDocument& page)
     for (QTextBlock block = page.begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
 }
+
+// While the day's page and icon load, the page waits to be laid out: it is laid out once, at
+// the width the new icon leaves the editor, not at the old width and then again at the new.
+class TPageLayoutWait {
+public:
+    explicit TPageLayoutWait(TSelvarionMainForm& form)
+        : form_(form), pageSize_(form.MainRichEdit->document()->pageSize())
+    {
+        QTextEdit& edit = *form.MainRichEdit;
+        // The new page is shown from its top, as the editor would be scrolled by laying out
+        // the old page emptied.
+        edit.verticalScrollBar()->setValue(0);
+        // A document of no size lays nothing out.
+        edit.document()->setPageSize(QSizeF(0, 0));
+    }
+    ~TPageLayoutWait()
+    {
+        // The window's layout gives the editor its width now; a new width lays out the page,
+        // and at the old one it is laid out here.
+        form_.centralWidget()->layout()->activate();
+        QTextDocument& page = *form_.MainRichEdit->document();
+        if (page.pageSize().isNull())
+            page.setPageSize(pageSize_);
+    }
+    TPageLayoutWait(const TPageLayoutWait&) = delete;
+    TPageLayoutWait& operator=(const TPageLayoutWait&) = delete;
+
+private:
+    TSelvarionMainForm& form_;
+    const QSizeF pageSize_;
+};
 
 QFont ArialBold(int pixels)
 {
@@ -336,33 +369,35 @@ void TDateBox::ShowDayPage(bool withIcon)
         }
     }
 
-    QPalette colours = edit->palette();
-    const QString dateTitle = FMainForm.GetShortDateTitle();
-    // Show Verse Numbers renumbers only a readings page built from the Bible text.
-    FMainForm.MShowVerseNumbers->setEnabled(!personal && page == TDayPage::DailyBibleReadings);
-    if (personal) {
-        colours.setColor(QPalette::Base, PersonalizedPageColor);
-        FMainForm.SetHint(ViewingText(page, true) + dateTitle);
-    } else {
-        colours.setColor(QPalette::Base, FMainForm.palette().color(QPalette::Base));
-        FMainForm.SetHint((fileExists ? QStringLiteral("Personalized file not loaded. ") : QString()) +
-                          ViewingText(page, false) + dateTitle);
-        if (page == TDayPage::DailyBibleReadings) {
-            QFont font = edit->document()->defaultFont();
-            font.setPointSize(12);
-            // A new default font lays out the page on screen again, just before it is replaced.
-            if (font != edit->document()->defaultFont())
-                edit->document()->setDefaultFont(font);
-            edit->setPlainText(QString::fromStdString(FBibleSearch.BuildBibleReadingsPage()));
+    {
+        // The page is laid out once, at the width the day's icon leaves the editor.
+        const TPageLayoutWait layoutWait(FMainForm);
+        QPalette colours = edit->palette();
+        const QString dateTitle = FMainForm.GetShortDateTitle();
+        // Show Verse Numbers renumbers only a readings page built from the Bible text.
+        FMainForm.MShowVerseNumbers->setEnabled(!personal && page == TDayPage::DailyBibleReadings);
+        if (personal) {
+            colours.setColor(QPalette::Base, PersonalizedPageColor);
+            FMainForm.SetHint(ViewingText(page, true) + dateTitle);
         } else {
-            LoadLibraryPage(day);
+            colours.setColor(QPalette::Base, FMainForm.palette().color(QPalette::Base));
+            FMainForm.SetHint((fileExists ? QStringLiteral("Personalized file not loaded. ") : QString()) +
+                              ViewingText(page, false) + dateTitle);
+            if (page == TDayPage::DailyBibleReadings) {
+                QFont font = edit->document()->defaultFont();
+                font.setPointSize(12);
+                edit->document()->setDefaultFont(font);
+                edit->setPlainText(QString::fromStdString(FBibleSearch.BuildBibleReadingsPage()));
+            } else {
+                LoadLibraryPage(day);
+            }
         }
-    }
-    edit->setPalette(colours);
-    KeepShapedText(*edit->document());
-    if (withIcon && FOptions.ShowIcons->isChecked()) {
-        auto shownIconKey = static_cast<int16_t>(contentKey);
-        ShowDayIcon(shownIconKey, false, false);
+        edit->setPalette(colours);
+        KeepShapedText(*edit->document());
+        if (withIcon && FOptions.ShowIcons->isChecked()) {
+            auto shownIconKey = static_cast<int16_t>(contentKey);
+            ShowDayIcon(shownIconKey, false, false);
+        }
     }
 
     FMainForm.FPersonalFileShown = personal;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -345,6 +346,40 @@ TEST_F(DateBoxTest, ReadingsPageIsGeneratedAndPagesSwitchTheirCaptions)
     env.main->MTroparionKontakion->trigger();
     EXPECT_TRUE(env.main->MTBSelvarion->isChecked());
     EXPECT_EQ(env.main->MFindSaint->text(), "Find &Saint...");
+}
+
+// The page on screen is laid out at the editor's width at the end of each change, whether
+// the day's icon leaves its column as wide as before or not, and after a page switch; a new
+// page is shown from its top, however far down the old one was read.
+TEST_F(DateBoxTest, PageIsLaidOutAtTheEditorsWidthAndShownFromItsTop)
+{
+    CreateWindows(false);
+    env.main->setWindowState(Qt::WindowNoState);
+    env.main->resize(900, 650);
+    env.main->show();
+    const auto laidOut = [this] {
+        return Page().pageSize().width() == env.main->MainRichEdit->viewport()->width() &&
+               Page().begin().layout()->lineCount() > 0;
+    };
+    env.ShowDate(QDate(2024, 12, 25));
+    EXPECT_TRUE(laidOut());
+    const int column = env.main->ContainerPanel->width();
+    env.ShowDate(QDate(2024, 12, 25));
+    EXPECT_EQ(env.main->ContainerPanel->width(), column);
+    EXPECT_TRUE(laidOut());
+    env.ShowDate(QDate(2024, 1, 6));
+    EXPECT_NE(env.main->ContainerPanel->width(), column);
+    EXPECT_TRUE(laidOut());
+    env.main->MDailyBibleReadings->trigger();
+    EXPECT_TRUE(laidOut());
+
+    env.main->MLivesSaints->trigger();
+    QScrollBar& scroll = *env.main->MainRichEdit->verticalScrollBar();
+    for (QDate day(2024, 3, 1); day < QDate(2024, 3, 9); day = day.addDays(1)) {
+        scroll.setValue(scroll.maximum());
+        env.ShowDate(day);
+        EXPECT_EQ(scroll.value(), 0) << day.toString(Qt::ISODate).toStdString();
+    }
 }
 
 TEST_F(DateBoxTest, MainWindowScreenshot)
