@@ -26,6 +26,10 @@ class QTabWidget;
 class QWidget;
 class TSelvarionMainForm;
 
+// The version pages' messages quote names and break their lines with one line feed.
+inline const QString MessageQuote = QStringLiteral("\"");
+inline const QString MessageLineBreak = QStringLiteral("\n");
+
 class TOptionsDialog : public QDialog {
     Q_OBJECT
 public:

@@ -23,8 +23,6 @@
 
 namespace {
 
-const QString Quote = QStringLiteral("\"");
-const QString LineBreak = QStringLiteral("\n");
 const QString PartNames[3] = {QStringLiteral("Old Testament"), QStringLiteral("New Testament"),
                               QStringLiteral("Apocrypha")};
 // A name the store keeps for itself beside the records.
@@ -80,19 +78,21 @@ void TOptionsDialog::ScanButtonClick()
     };
     for (const QString& version : std::as_const(FInstalledVersions))
         if (ReadInstalledFileName(version) == fileName)
-            return refuse(QStringLiteral("The selected file is already installed as ") + Quote + version + Quote +
-                              QStringLiteral(".") + LineBreak + QStringLiteral("Select another file to scan."),
+            return refuse(QStringLiteral("The selected file is already installed as ") + MessageQuote +
+                              version + MessageQuote + QStringLiteral(".") + MessageLineBreak +
+                              QStringLiteral("Select another file to scan."),
                           QMessageBox::Information);
     if (fileName.contains(QLatin1String("utf8"), Qt::CaseInsensitive))
-        return refuse(QStringLiteral("The selected file, ") + Quote + fileName + Quote +
-                          QStringLiteral(", contains unicode text.") + LineBreak +
-                          QStringLiteral("Selvarion does not handle unicode.") + LineBreak +
+        return refuse(QStringLiteral("The selected file, ") + MessageQuote + fileName + MessageQuote +
+                          QStringLiteral(", contains unicode text.") + MessageLineBreak +
+                          QStringLiteral("Selvarion does not handle unicode.") + MessageLineBreak +
                           QStringLiteral("Select another file to scan."),
                       QMessageBox::Information);
     if (FInstalledVersions.size() >= MaxInstalledVersions) {
-        ShowDialogMessage(QStringLiteral("The list of installed files is full.") + LineBreak +
-                              QStringLiteral("To install a new file, first uninstall an existing file to make room."),
-                          QMessageBox::Information, QMessageBox::Ok);
+        ShowDialogMessage(
+            QStringLiteral("The list of installed files is full.") + MessageLineBreak +
+                QStringLiteral("To install a new file, first uninstall an existing file to make room."),
+            QMessageBox::Information, QMessageBox::Ok);
         return InstallCancelButtonClick();
     }
 
@@ -116,14 +116,14 @@ void TOptionsDialog::ScanButtonClick()
                                  static_cast<QWidget*>(ScanButton)})
             control->setEnabled(true);
         if (failure == TScanFailure::CannotOpen)
-            return refuse(QStringLiteral("Unable to open the selected file.") + LineBreak +
+            return refuse(QStringLiteral("Unable to open the selected file.") + MessageLineBreak +
                               QStringLiteral("Select another file and try again."),
                           QMessageBox::Critical);
         if (failure == TScanFailure::CannotMap)
-            return refuse(QStringLiteral("Unable to create file mapping.") + LineBreak +
+            return refuse(QStringLiteral("Unable to create file mapping.") + MessageLineBreak +
                               QStringLiteral("Select another file and try again."),
                           QMessageBox::Critical);
-        return refuse(QStringLiteral("The selected file is not an Unbound Bible text.") + LineBreak +
+        return refuse(QStringLiteral("The selected file is not an Unbound Bible text.") + MessageLineBreak +
                           QStringLiteral("Select another file to scan."),
                       QMessageBox::Information);
     }
@@ -221,10 +221,10 @@ void TOptionsDialog::InstallChosenFile()
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup |
                               QFileDevice::ReadOther;
         if (!CopyFileReplacing(FInstallFileName, FMainForm.FAppDataDir + fileName, readOnly, error)) {
-            ShowDialogMessage(QStringLiteral("Unable to copy ") + Quote + fileName + Quote +
-                                  QStringLiteral(" to the program directory.") + LineBreak + error +
-                                  QStringLiteral(".") + LineBreak + Quote + fileName + Quote +
-                                  QStringLiteral(" will not be installed."),
+            ShowDialogMessage(QStringLiteral("Unable to copy ") + MessageQuote + fileName + MessageQuote +
+                                  QStringLiteral(" to the program directory.") + MessageLineBreak + error +
+                                  QStringLiteral(".") + MessageLineBreak + MessageQuote + fileName +
+                                  MessageQuote + QStringLiteral(" will not be installed."),
                               QMessageBox::Critical, QMessageBox::Ok);
             return InstallCancelButtonClick();
         }

@@ -23,8 +23,6 @@
 
 namespace {
 
-const QString Quote = QStringLiteral("\"");
-const QString LineBreak = QStringLiteral("\n");
 // The answers the backup question remembers.
 constexpr int AnswerYes = 6;
 constexpr int AnswerNo = 7;
@@ -34,24 +32,27 @@ constexpr int AnswerNo = 7;
 bool BackUp(const QString& dataDir, const QString& fileName, QString& message)
 {
     const QString folder = dataDir + QStringLiteral("Backup/");
-    const QString notBackedUp = Quote + fileName + Quote + QStringLiteral(" was not backed up.");
+    const QString notBackedUp =
+        MessageQuote + fileName + MessageQuote + QStringLiteral(" was not backed up.");
     std::error_code error;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
     if (error || !QFileInfo(folder).isDir()) {
-        message = QStringLiteral("Unable to create the backup directory.") + LineBreak +
-                  QString::fromLocal8Bit(error.message()) + QStringLiteral(".") + LineBreak + notBackedUp;
+        message = QStringLiteral("Unable to create the backup directory.") + MessageLineBreak +
+                  QString::fromLocal8Bit(error.message()) + QStringLiteral(".") + MessageLineBreak +
+                  notBackedUp;
         return false;
     }
     const QString source = dataDir + fileName;
     QString copyError;
     if (!CopyFileReplacing(source, folder + fileName, QFileInfo(source).permissions(), copyError)) {
-        message = QStringLiteral("Unable to copy ") + Quote + fileName + Quote +
-                  QStringLiteral(" to the backup directory.") + LineBreak + copyError + QStringLiteral(".") +
-                  LineBreak + notBackedUp;
+        message = QStringLiteral("Unable to copy ") + MessageQuote + fileName + MessageQuote +
+                  QStringLiteral(" to the backup directory.") + MessageLineBreak + copyError +
+                  QStringLiteral(".") + MessageLineBreak + notBackedUp;
         return false;
     }
-    message = QStringLiteral("The file ") + Quote + fileName + Quote + QStringLiteral(" was backed") +
-              QStringLiteral(" up to") + LineBreak + dataDir + QStringLiteral("Backup.");
+    message = QStringLiteral("The file ") + MessageQuote + fileName + MessageQuote +
+              QStringLiteral(" was backed") + QStringLiteral(" up to") + MessageLineBreak + dataDir +
+              QStringLiteral("Backup.");
     return true;
 }
 
@@ -131,10 +132,11 @@ void TOptionsDialog::UninstallSelectedVersion()
 
     if (!FDontAskSave) {
         bool dontAsk = false;
-        const auto answer = AskWithDontAskAgain(QStringLiteral("The file ") + Quote + fileName + Quote +
-                                                    QStringLiteral(" will be") + QStringLiteral(" removed.") +
-                                                    LineBreak + QStringLiteral("Do you want to keep a backup copy?"),
-                                                QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, dontAsk);
+        const auto answer =
+            AskWithDontAskAgain(QStringLiteral("The file ") + MessageQuote + fileName + MessageQuote +
+                                    QStringLiteral(" will be") + QStringLiteral(" removed.") +
+                                    MessageLineBreak + QStringLiteral("Do you want to keep a backup copy?"),
+                                QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, dontAsk);
         FSaveBackups = answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
         if (dontAsk)
             dontAskAgain(FDontAskSave);
@@ -142,7 +144,8 @@ void TOptionsDialog::UninstallSelectedVersion()
     if (FSaveBackups == AnswerYes && !fileName.isEmpty()) {
         QString message;
         if (!BackUp(FMainForm.FAppDataDir, fileName, message)) {
-            ShowDialogMessage(message + LineBreak + Quote + version + Quote + QStringLiteral(" stays installed."),
+            ShowDialogMessage(message + MessageLineBreak + MessageQuote + version + MessageQuote +
+                                  QStringLiteral(" stays installed."),
                               QMessageBox::Critical, QMessageBox::Ok);
             return UninstallEditCancelButtonClick();
         }
