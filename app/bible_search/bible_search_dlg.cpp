@@ -364,8 +364,9 @@ void TBibleSearchDlg::NewTChange(QComboBox* sender)
 void TBibleSearchDlg::FitSummary(const QRect& area)
 {
     // The summary wraps in the font it is shown in; the rest of the dialog and its frame
-    // take what they need of the screen's height, the summary gets the remainder at most.
-    const int wanted = ShowVersesLabel->heightForWidth(ShowVersesArea->width());
+    // take what they need of the screen's height, the summary gets the remainder at most. An
+    // empty summary has no height.
+    const int wanted = std::max(0, ShowVersesLabel->heightForWidth(ShowVersesArea->width()));
     const int frame = isVisible() ? frameGeometry().height() - height() : 0;
     const int rest = layout()->sizeHint().height() - ShowVersesArea->maximumHeight();
     const int room = std::max(ShowVersesLabel->fontMetrics().height(), area.height() - frame - rest);
