@@ -34,18 +34,22 @@ void CentreOnScreen(QWidget& window)
     window.move(screen.center() - window.rect().center());
 }
 
-void PullOntoScreen(QWidget& window)
+QPoint OnScreenPlace(QPoint place, const QSize& size)
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QPoint was = window.pos();
-    QPoint place = was;
+    const QSize screen = PrimaryScreenSize();
     place.setX(std::max(0, place.x()));
     place.setY(std::max(0, place.y()));
-    if (place.x() + window.width() > screen.width())
-        place.setX(screen.width() - window.width());
-    if (place.y() + window.height() > screen.height())
-        place.setY(screen.height() - window.height());
-    if (place != was)
+    if (place.x() + size.width() > screen.width())
+        place.setX(screen.width() - size.width());
+    if (place.y() + size.height() > screen.height())
+        place.setY(screen.height() - size.height());
+    return place;
+}
+
+void PullOntoScreen(QWidget& window)
+{
+    const QPoint place = OnScreenPlace(window.pos(), window.size());
+    if (place != window.pos())
         window.move(place);
 }
 

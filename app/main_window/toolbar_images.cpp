@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "drawn_icon.h"
+#include "screen_classes.h"
 
 namespace {
 
@@ -27,12 +28,8 @@ QPen InkPen(double width, const QColor& colour = Ink)
 void DrawLetters(QPainter& p, const QString& text, const char* family, int pixels, bool bold,
                  bool italic, const QPointF& centre, const QColor& colour)
 {
-    QFont font{QLatin1String(family)};
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
     QPainterPath path;
-    path.addText(0, 0, font, text);
+    path.addText(0, 0, PixelFont(family, pixels, bold, italic), text);
     path.translate(centre - path.boundingRect().center());
     p.fillPath(path, colour);
 }

@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QToolBar>
 #include <QWidget>
 
@@ -16,6 +14,7 @@
 #include "options_dialog.h"
 #include "reg_ini_file.h"
 #include "rz_panel.h"
+#include "screen_classes.h"
 #include "selvarion_main_form.h"
 #include "version_roles.h"
 
@@ -28,11 +27,8 @@ const QString VersionNameValues[6] = {
     QStringLiteral("ApocReadingsVersion"), QStringLiteral("OldTSearchVersion"),
     QStringLiteral("NewTSearchVersion"),   QStringLiteral("ApocSearchVersion")};
 
-QSize ScreenSize()
-{
-    return QGuiApplication::primaryScreen()->geometry().size();
-}
-
+// Writes the record into the current key. Lazy writing goes off once the record is complete:
+// the key and its three values reach the file in one write, before the caller goes on.
 void WriteVersionRecord(TRegIniFile& registry)
 {
     QString fileVersion, version, release, build;
@@ -41,6 +37,7 @@ void WriteVersionRecord(TRegIniFile& registry)
     registry.WriteString(QString(), QStringLiteral("Version"), version);
     registry.WriteString(QString(), QStringLiteral("Release"), release);
     registry.WriteString(QString(), QStringLiteral("Build"), build);
+    registry.SetLazyWrite(false);
 }
 
 } // namespace
@@ -71,7 +68,6 @@ bool UpdateRegisteredVersion()
     TRegIniFile registry(QStringLiteral("Software\\Tavrendel"));
     if (!registry.KeyExists(QStringLiteral("Selvarion\\Application")))
         return false;
-    registry.SetLazyWrite(false);
     registry.OpenKey(QStringLiteral("Selvarion\\Application"), false);
     WriteVersionRecord(registry);
     return true;
@@ -80,14 +76,13 @@ bool UpdateRegisteredVersion()
 void RegisterVersion()
 {
     TRegIniFile registry(QStringLiteral("Software\\Tavrendel"));
-    registry.SetLazyWrite(false);
     registry.OpenKey(QStringLiteral("Selvarion\\Application"), true);
     WriteVersionRecord(registry);
 }
 
 void SaveMainWindowPlacement(TSelvarionMainForm& form, const QString& section, const QString& key)
 {
-    const QSize screen = ScreenSize();
+    const QSize screen = PrimaryScreenSize();
     const QRect normal = form.normalGeometry().isValid() ? form.normalGeometry() : form.geometry();
     int left = normal.left(), top = normal.top(), width = normal.width(), height = normal.height();
     if (width > screen.width()) {
@@ -118,7 +113,7 @@ void SaveMainWindowPlacement(TSelvarionMainForm& form, const QString& section, c
 
 void LoadMainWindowPlacement(TSelvarionMainForm& form, const QString& section, const QString& key)
 {
-    const QSize screen = ScreenSize();
+    const QSize screen = PrimaryScreenSize();
     const TRegIniFile registry(key);
     const int left = registry.ReadInteger(section, QStringLiteral("Left"), screen.width() / 2 - form.width() / 2);
     const int top = registry.ReadInteger(section, QStringLiteral("Top"), screen.height() / 2 - form.height() / 2);
@@ -141,21 +136,15 @@ void LoadMainWindowPlacement(TSelvarionMainForm& form, const QString& section, c
 // position given back as the client's would move the dialog by its title bar at every start.
 void SaveDialogPosition(QWidget& form, const QString& section, const QString& key)
 {
-    const QSize screen = ScreenSize();
-    int left = std::max(0, form.geometry().x());
-    int top = std::max(0, form.geometry().y());
-    if (left + form.width() > screen.width())
-        left = screen.width() - form.width();
-    if (top + form.height() > screen.height())
-        top = screen.height() - form.height();
+    const QPoint place = OnScreenPlace(form.geometry().topLeft(), form.size());
     TRegIniFile registry(key);
-    registry.WriteInteger(section, QStringLiteral("Left"), left);
-    registry.WriteInteger(section, QStringLiteral("Top"), top);
+    registry.WriteInteger(section, QStringLiteral("Left"), place.x());
+    registry.WriteInteger(section, QStringLiteral("Top"), place.y());
 }
 
 void LoadDialogPosition(QWidget& form, const QString& section, const QString& key)
 {
-    const QSize screen = ScreenSize();
+    const QSize screen = PrimaryScreenSize();
     const TRegIniFile registry(key);
     const QPoint place(registry.ReadInteger(section, QStringLiteral("Left"), screen.width() / 2 - form.width() / 2),
                        registry.ReadInteger(section, QStringLiteral("Top"), screen.height() / 2 - form.height() / 2));
