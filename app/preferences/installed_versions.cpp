@@ -78,22 +78,22 @@ void RenameInstalledFile(const QString& oldName, const QString& newName)
         registry.MoveSection(passing, newName);
 }
 
-bool InstalledFileExists(const QString& version)
+bool InstalledFileExists(const QString& version, const TRegIniFile& records)
 {
-    return !version.isEmpty() && TRegIniFile(InstalledFilesKey).SectionExists(version);
+    return !version.isEmpty() && records.SectionExists(version);
 }
 
-QString ReadInstalledFileName(const QString& version)
+QString ReadInstalledFileName(const QString& version, const TRegIniFile& records)
 {
-    return ReadInstalledFileString(version, QStringLiteral("Filename"));
+    return ReadInstalledFileString(version, QStringLiteral("Filename"), records);
 }
 
-QString ReadInstalledFileString(const QString& version, const QString& ident)
+QString ReadInstalledFileString(const QString& version, const QString& ident, const TRegIniFile& records)
 {
-    return TRegIniFile(InstalledFilesKey).ReadString(version, ident, QString());
+    return records.ReadString(version, ident, QString());
 }
 
-bool ReadInstalledFileFlag(const QString& version, const QString& ident)
+bool ReadInstalledFileFlag(const QString& version, const QString& ident, const TRegIniFile& records)
 {
-    return TRegIniFile(InstalledFilesKey).ReadBool(version, ident, false);
+    return records.ReadBool(version, ident, false);
 }

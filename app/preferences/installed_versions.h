@@ -10,6 +10,7 @@
 
 #include <array>
 
+#include "reg_ini_file.h"
 #include "settings_store.h"
 
 inline const QString InstalledFilesKey = SettingsKey + QStringLiteral("\\InstalledFiles");
@@ -42,10 +43,14 @@ void EraseInstalledFileInfo(const QString& version);
 // case only moves it too. Nothing moves when another record holds the new name.
 void RenameInstalledFile(const QString& oldName, const QString& newName);
 
-bool InstalledFileExists(const QString& version);
+// The reads below open the store each time; a caller reading several values opens it once,
+// at InstalledFilesKey, and passes it as `records`.
+bool InstalledFileExists(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // The record's file name, empty when missing.
-QString ReadInstalledFileName(const QString& version);
+QString ReadInstalledFileName(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // A text value of the record, empty when missing.
-QString ReadInstalledFileString(const QString& version, const QString& ident);
+QString ReadInstalledFileString(const QString& version, const QString& ident,
+                                const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // A flag of the record, false when missing.
-bool ReadInstalledFileFlag(const QString& version, const QString& ident);
+bool ReadInstalledFileFlag(const QString& version, const QString& ident,
+                           const TRegIniFile& records = TRegIniFile(InstalledFilesKey));

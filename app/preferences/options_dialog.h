@@ -219,6 +219,8 @@ private:
     QString NameProblem() const;
     void LeaveInstallPage();
     void ShowScanResult(const TScanResult& scan);
+    // The install page's choice of a file, which a rename goes without.
+    void ShowFileChoice(bool shown);
     // The name edit with its check, empty, below the install page's file controls.
     void ShowNameEntry();
     void InstallChosenFile();

@@ -76,8 +76,9 @@ void TOptionsDialog::ScanButtonClick()
         ScanButton->hide();
         ShowDialogMessage(message, icon, QMessageBox::Ok);
     };
+    const TRegIniFile records(InstalledFilesKey);
     for (const QString& version : std::as_const(FInstalledVersions))
-        if (ReadInstalledFileName(version) == fileName)
+        if (ReadInstalledFileName(version, records) == fileName)
             return refuse(QStringLiteral("The selected file is already installed as ") + MessageQuote +
                               version + MessageQuote + QStringLiteral(".") + MessageLineBreak +
                               QStringLiteral("Select another file to scan."),
@@ -155,6 +156,12 @@ void TOptionsDialog::ShowScanResult(const TScanResult& scan)
         ++row;
     }
     ShowNameEntry();
+}
+
+void TOptionsDialog::ShowFileChoice(bool shown)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{SelectFileLabel, FileBrowseButton, FileEdit})
+        control->setVisible(shown);
 }
 
 void TOptionsDialog::ShowNameEntry()
@@ -249,9 +256,7 @@ void TOptionsDialog::LeaveInstallPage()
         FRenameMode = false;
         InstallUnboundBible->setTitle(QStringLiteral("Install Unbound Bible Version"));
         NameLabel->setText(QStringLiteral("Enter a Version Name for this File:"));
-        for (QWidget* control : {static_cast<QWidget*>(SelectFileLabel), static_cast<QWidget*>(FileBrowseButton),
-                                 static_cast<QWidget*>(FileEdit)})
-            control->show();
+        ShowFileChoice(true);
     }
     FileEdit->setText(QStringLiteral("*.txt"));
     for (QWidget* control : {static_cast<QWidget*>(SelectFileLabel), static_cast<QWidget*>(FileBrowseButton),

@@ -128,8 +128,9 @@ void TOptionsDialog::VersionRadioButtonClick(size_t role)
     FChangeVersionMode = true;
     FVersionRole = role;
     // A version the role cannot take is greyed out, its name with its button.
+    const TRegIniFile records(InstalledFilesKey);
     for (int i = 0; i < FInstalledVersions.size() && i < MaxInstalledVersions; ++i) {
-        const bool fit = ReadInstalledFileFlag(FInstalledVersions[i], QLatin1String(VersionRoles[role].flag));
+        const bool fit = ReadInstalledFileFlag(FInstalledVersions[i], QLatin1String(VersionRoles[role].flag), records);
         FileRadioButtons[size_t(i) + 1]->setEnabled(fit);
         FileLabels[size_t(i) + 1]->setEnabled(fit);
     }

@@ -184,9 +184,7 @@ void TOptionsDialog::StartRename()
 {
     TUpdateLock lock(this);
     InstallUnboundBible->setTitle(QStringLiteral("Change Version Name"));
-    for (QWidget* control : {static_cast<QWidget*>(SelectFileLabel), static_cast<QWidget*>(FileBrowseButton),
-                             static_cast<QWidget*>(FileEdit)})
-        control->hide();
+    ShowFileChoice(false);
     NameLabel->setText(QStringLiteral("Edit the Version Name for this File:"));
     ShowNameEntry();
     const int slot = SelectedSlot();

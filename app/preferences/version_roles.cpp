@@ -42,14 +42,17 @@ void SetRoleVersion(TBibleSearchDlg& dialog, size_t role, const QString& version
 {
     const int part = VersionRoles[role].part;
     // A name no record holds reads as an empty file name and book list: the built-in ones.
-    const bool installedName = !version.isEmpty() && version != BuiltInVersionName;
-    const QString fileName = installedName ? ReadInstalledFileName(version) : QString();
+    QString fileName;
+    QStringList books;
+    if (!version.isEmpty() && version != BuiltInVersionName) {
+        const TRegIniFile records(InstalledFilesKey);
+        fileName = ReadInstalledFileName(version, records);
+        if (VersionRoles[role].search)
+            books = FromCommaText(ReadInstalledFileString(version, QLatin1String(BookListValues[part]), records));
+    }
     RoleFile(dialog, role) = fileName.isEmpty() ? std::string(BuiltInFiles[part]) : fileName.toStdString();
     if (!VersionRoles[role].search)
         return;
-    QStringList books;
-    if (installedName)
-        books = FromCommaText(ReadInstalledFileString(version, QLatin1String(BookListValues[part])));
     if (books.isEmpty())
         books = DefaultBookList(part);
     QComboBox* const lists[3] = {dialog.OldT, dialog.NewT, dialog.Apoc};

@@ -1,5 +1,6 @@
 #pragma once
 // Stand-ins for the Find Bible Verses dialog and the message box.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,20 @@ struct RecordingSink : IMessageSink {
         for (const auto& m : messages) codes.push_back(m.substr(6, 3));
         return codes;
     }
+};
+
+// A folder of the temporary folder for the files one test writes, removed with it.
+struct ScratchFolder {
+    std::filesystem::path path;
+
+    explicit ScratchFolder(const std::string& name) : path(std::filesystem::temp_directory_path() / name) {
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    // The folder as the reader's folders are given: with a closing "/".
+    std::string Dir() const { return path.string() + "/"; }
 };
 
 // A reader whose program folder and data folder are given folders.

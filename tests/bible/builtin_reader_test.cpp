@@ -1,7 +1,6 @@
 // The reader of the built-in marker files, on small hand-written files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "bible_test_support.h"
@@ -90,16 +89,15 @@ TEST_F(BuiltInReader, VerseSummaries) {
 // what the search of each chapter gives: a marker of verse 1 found where verse 10 stands, a
 // stray marker counted in the walk of its chapter, a marker with a leading zero passed over.
 TEST_F(BuiltInReader, SummaryOfADamagedBookAgreesWithEachChapter) {
-    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_damaged_summary";
-    std::filesystem::create_directories(dir);
+    const ScratchFolder dir("selv_bible_damaged_summary");
     {
-        std::ofstream apoc(dir / "Apoc.dat");
+        std::ofstream apoc(dir.path / "Apoc.dat");
         for (int book = 0; book < 9; ++book) apoc << "Book 0" << book << "\n";
         apoc << "Book 09\nBar 1:1 a Bar 1:2 b Bar 2:10 c Bar 2:11 d Bar 3:1 e Bar 3:2 f Bar 1:3 g "
                 "Bar 4:01 h Bar 4:1 i Bar 4:2 j Bar 5:1 k Bar 5:2\n";
         for (int book = 10; book < 16; ++book) apoc << "Book " << book << "\n";
     }
-    c.programDir = dir.string() + "/";
+    c.programDir = dir.Dir();
     Search(2);
     c.apoc = "Baruch";
     const std::string summary = r.BuildChapterVerseSummary(9, "Baruch");
@@ -108,7 +106,6 @@ TEST_F(BuiltInReader, SummaryOfADamagedBookAgreesWithEachChapter) {
     for (int chapter = 1; chapter <= 5; ++chapter)
         eachChapter += std::to_string(chapter) + ":" + Range(9, chapter) + (chapter < 5 ? ",   " : "");
     EXPECT_EQ(summary, eachChapter);
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(BuiltInReader, SingleVersesAreNormalised) {
@@ -158,18 +155,16 @@ TEST_F(BuiltInReader, ApocryphaMarkersOfDifferentLengths) {
 
 TEST_F(BuiltInReader, NumbersBeyondThreeDigitsAreRefusedBeforeStepping) {
     // Apocrypha markers carry the numbers as written, so a hostile file can hold the largest one.
-    const auto dir = std::filesystem::temp_directory_path() / "selv_builtin_huge";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "Apoc.dat", std::ios::binary)
+    const ScratchFolder dir("selv_builtin_huge");
+    std::ofstream(dir.path / "Apoc.dat", std::ios::binary)
         << "Book 00\nBook 01\nBook 02\nBook 03\nBook 04\nBook 05\nBook 06\nBook 07\nBook 08\n"
            "Sir 1:2147483647 Hostile.\nSir 2147483647:1 Hostile.\nSir 2147483647:2\nBook 09\n";
-    c.programDir = dir.string() + "/";
+    c.programDir = dir.Dir();
     c.apoc = "Ecclesiasticus";
     Search(2);
     EXPECT_EQ(Passage(8, "1", "2147483647", "1", "2147483647"), "");
     EXPECT_EQ(Passage(8, "2147483647", "1", "2147483647", "1"), "");
     EXPECT_EQ(Range(8, 2147483647), "Error");
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(BuiltInReader, ReferenceLineFollowsTheRangeShape) {

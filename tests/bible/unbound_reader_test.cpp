@@ -1,7 +1,6 @@
 // The reader of installed tab-separated versions, on small hand-written files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "bible_test_support.h"
@@ -61,30 +60,26 @@ TEST_F(InstalledReader, ChapterAndVerseOfALineKey) {
 }
 
 TEST_F(InstalledReader, KeyAtTheVeryEndOfTheMappedViewIsNotReadPastIt) {
-    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_end";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "tail.txt", std::ios::binary) << "01O\t1\t1\tText\n02O\t12";
-    c.appDataDir = dir.string() + "/";
+    const ScratchFolder dir("selv_bible_end");
+    std::ofstream(dir.path / "tail.txt", std::ios::binary) << "01O\t1\t1\tText\n02O\t12";
+    c.appDataDir = dir.Dir();
     ASSERT_TRUE(rig.Map("tail.txt", 0));
     int32_t ch = 0, v = 0;
     EXPECT_TRUE(r.GetChapterVerse(r.FMappedText + 13, ch, v));
     EXPECT_EQ(ch, 12);
     EXPECT_EQ(v, -1);
     EXPECT_EQ(rig.sink.Codes(), (Codes{"203"}));
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(InstalledReader, NumbersBeyondThreeDigitsAreRefusedBeforeStepping) {
     // A hostile file whose key holds the largest verse number would overflow the step to the next verse.
-    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_huge";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "huge.txt", std::ios::binary) << "40N\t1\t2147483647\tHostile.\n40N\t1\t5\tFive.\n";
-    c.appDataDir = dir.string() + "/";
+    const ScratchFolder dir("selv_bible_huge");
+    std::ofstream(dir.path / "huge.txt", std::ios::binary) << "40N\t1\t2147483647\tHostile.\n40N\t1\t5\tFive.\n";
+    c.appDataDir = dir.Dir();
     Search(1, "huge.txt");
     EXPECT_EQ(Verses(40, "1", "2147483647", "1", "2147483647"), "");
     EXPECT_EQ(Verses(40, "1", "1000", "1", "1000"), "");
     EXPECT_EQ(Verses(40, "1", "5", "1", "5"), "     Five.");
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(InstalledReader, FirstAndLastChapterAcrossGaps) {
@@ -128,12 +123,11 @@ TEST_F(InstalledReader, VerseSummaryOfAnInstalledBook) {
 // first line, a chapter written with a leading zero is another chapter, a line out of its
 // place ends its chapter.
 TEST_F(InstalledReader, SummaryOfADamagedBookAgreesWithEachChapter) {
-    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_damaged_installed";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "damaged.txt")
+    const ScratchFolder dir("selv_bible_damaged_installed");
+    std::ofstream(dir.path / "damaged.txt")
         << "09O\t1\t1\ta\n09O\t1\t2\tb 09O\t3\tx\n09O\t2\t1\tc\n09O\t2\t3\te\n09O\t02\t5\td\n"
            "09O\t4\t1\tf\n09O\t1\t9\tlate\n10O\t1\t1\tg\n";
-    c.appDataDir = dir.string() + "/";
+    c.appDataDir = dir.Dir();
     Search(0, "damaged.txt");
     c.oldT = "1 Samuel";
     EXPECT_EQ(r.BuildChapterVerseSummary(8, "1 Samuel"), "1 Samuel   1:1-9,   2:1-3,   3:None,   4:1-1");
@@ -141,7 +135,6 @@ TEST_F(InstalledReader, SummaryOfADamagedBookAgreesWithEachChapter) {
     EXPECT_EQ(Chapters(9), std::make_pair(std::string("1"), std::string("4")));
     EXPECT_EQ((std::vector<std::string>{LastVerse(9, 1), LastVerse(9, 2), LastVerse(9, 3), LastVerse(9, 4)}),
               (std::vector<std::string>{"1-9", "1-3", "None", "1-1"}));
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(InstalledReader, NeighbouringBooksBoundAPassage) {
@@ -225,16 +218,14 @@ TEST_F(InstalledReader, ReadingsRequestsCountBooksWithinTheMappedPart) {
 }
 
 TEST_F(InstalledReader, LastLineWithoutLineFeedIsRead) {
-    const auto dir = std::filesystem::temp_directory_path() / "selv_bible_nolf";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "nolf.txt", std::ios::binary)
+    const ScratchFolder dir("selv_bible_nolf");
+    std::ofstream(dir.path / "nolf.txt", std::ios::binary)
         << "66N\t22\t20\tHe which testifieth.\n66N\t22\t21\tThe grace of our Lord.";
-    c.appDataDir = dir.string() + "/";
+    c.appDataDir = dir.Dir();
     Search(1, "nolf.txt");
     EXPECT_EQ(Verses(66, "22", "20", "22", "21"), "     He which testifieth. The grace of our Lord.");
     EXPECT_EQ(LastVerse(66, 22), "20-21");
     EXPECT_TRUE(rig.sink.messages.empty());
-    std::filesystem::remove_all(dir);
 }
 
 struct MalformedFile : InstalledReader {
