@@ -358,8 +358,8 @@ QString Describe(const Change& change) {
     return {};
 }
 
-// Applies one change; false when it could not apply (a move whose source is gone).
-bool Apply(Key& root, const Change& change) {
+// Applies one change; a move whose source is gone, or whose new name is taken, changes nothing.
+void Apply(Key& root, const Change& change) {
     if (auto* c = std::get_if<SetValue>(&change)) {
         Walk(root, c->key, true)->Set(c->name, c->data);
     } else if (auto* c = std::get_if<DeleteValue>(&change)) {
@@ -370,12 +370,11 @@ bool Apply(Key& root, const Change& change) {
         if (Key* parent = c->key.isEmpty() ? nullptr : Walk(root, c->key.mid(0, c->key.size() - 1), false))
             parent->children.Take(c->key.last());
     } else if (auto* c = std::get_if<MoveKey>(&change)) {
-        if (!Walk(root, c->from, false) || Walk(root, c->to, false)) return false;
+        if (!Walk(root, c->from, false) || Walk(root, c->to, false)) return;
         std::unique_ptr<Key> moved = Walk(root, c->from.mid(0, c->from.size() - 1), false)->children.Take(c->from.last());
         moved->Rename(c->to.last());
         Walk(root, c->to.mid(0, c->to.size() - 1), true)->children.Add(std::move(moved));
     }
-    return true;
 }
 
 // ---- reports ----
