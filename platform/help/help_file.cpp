@@ -30,9 +30,17 @@ bool THelpFile::Open(const QString& path, QString& error)
         const QString inFolder = url.path().section(QLatin1Char('/'), 2);
         FPages.insert(inFolder, url);
     }
+    FPath = path;
+    FModified = info.lastModified();
     FDefaultPage = QHelpEngineCore::metaData(path, QStringLiteral("defaultTopic")).toString();
     FTitle = QHelpEngineCore::metaData(path, QStringLiteral("title")).toString();
     return true;
+}
+
+bool THelpFile::Reads(const QString& path) const
+{
+    const QFileInfo info(path);
+    return path == FPath && info.exists() && info.lastModified() == FModified;
 }
 
 QStringList THelpFile::Pages() const

@@ -1,6 +1,7 @@
 #pragma once
 // A compiled help file opened for reading. The file is registered in a help collection of
 // its own in a temporary folder, which lives as long as this object.
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QTemporaryDir>
@@ -20,6 +21,8 @@ public:
     // Opens the compiled help file at `path`; false, with `error` saying why, when it is
     // missing, unreadable or not a compiled help file.
     bool Open(const QString& path, QString& error);
+    // Whether this is the file at `path` as it is now on disk.
+    bool Reads(const QString& path) const;
 
     // The pages of the file by their paths inside it ("html/refdlg/fontdlg.htm").
     QStringList Pages() const;
@@ -39,6 +42,8 @@ public:
 private:
     QTemporaryDir FCollectionDir;
     std::unique_ptr<QHelpEngine> FEngine;
+    QString FPath;
+    QDateTime FModified;
     QString FNamespace;
     QHash<QString, QUrl> FPages;
     QString FDefaultPage;

@@ -2,7 +2,6 @@
 
 #include <QBoxLayout>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -38,9 +37,8 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name)
     return QTextBrowser::loadResource(type, name);
 }
 
-THelpWindow::THelpWindow(std::unique_ptr<THelpFile> file, const QString& path)
-    : QWidget(nullptr, Qt::Window), FFile(std::move(file)), FPath(path),
-      FModified(QFileInfo(path).lastModified())
+THelpWindow::THelpWindow(std::unique_ptr<THelpFile> file)
+    : QWidget(nullptr, Qt::Window), FFile(std::move(file))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -112,12 +110,6 @@ THelpWindow::~THelpWindow()
 {
     // The engine's widgets go before the engine they show.
     qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
-}
-
-bool THelpWindow::Shows(const QString& path) const
-{
-    const QFileInfo info(path);
-    return path == FPath && info.exists() && info.lastModified() == FModified;
 }
 
 void THelpWindow::ShowTopic(const QString& page, const QString& anchor)

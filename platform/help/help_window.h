@@ -1,7 +1,6 @@
 #pragma once
 // The help window: the contents, index and full-text search of one compiled help file
 // beside the browser that shows its topics, with Back, Forward and Home.
-#include <QDateTime>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -24,12 +23,10 @@ private:
 class THelpWindow : public QWidget {
     Q_OBJECT
 public:
-    // Takes over the opened help file read from `path`.
-    THelpWindow(std::unique_ptr<THelpFile> file, const QString& path);
+    // Takes over the opened help file.
+    explicit THelpWindow(std::unique_ptr<THelpFile> file);
     ~THelpWindow() override;
 
-    // Whether the window shows the file at `path` as it is now on disk.
-    bool Shows(const QString& path) const;
     // Shows `page` (the default page when empty), scrolled to `anchor`.
     void ShowTopic(const QString& page, const QString& anchor);
 
@@ -38,7 +35,5 @@ public:
 
 private:
     std::unique_ptr<THelpFile> FFile;
-    QString FPath;
-    QDateTime FModified;
     THelpBrowser* FBrowser;
 };

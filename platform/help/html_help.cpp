@@ -44,13 +44,13 @@ void HtmlHelp::DisplayTopic(const QString& address)
     if (topic.file.isEmpty())
         return;
     THelpWindow* window = Current();
-    if (!window || !window->Shows(topic.file)) {
+    if (!window || !window->File().Reads(topic.file)) {
         auto file = std::make_unique<THelpFile>();
         QString error;
         if (!file->Open(topic.file, error))
             return;
         CloseAll();
-        window = new THelpWindow(std::move(file), topic.file);
+        window = new THelpWindow(std::move(file));
         Current() = window;
     }
     window->ShowTopic(topic.page, topic.anchor);
