@@ -16,18 +16,6 @@
 
 namespace {
 
-// Popup topics placed at their control after F1: the contexts of the Find Bible Verses
-// dialog and those of the Preferences dialog.
-bool IsBibleSearchContext(int context)
-{
-    return context >= 221 && context <= 231;
-}
-
-bool IsPreferencesContext(int context)
-{
-    return context >= 241 && context <= 293;
-}
-
 // Where several controls share a context, the popup is placed at this one.
 struct TFixedControl {
     int context;
@@ -68,12 +56,12 @@ QPoint TSelvarionMainForm::PopupPoint(int context) const
         const QComboBox* box = context == 151 ? ETBFontName : context == 152 ? ETBFontSize : ETBFontColor;
         return {x() + box->x() + (context == 151 ? 45 : 25), y() + EditToolBar->y() + 55};
     }
-    if (FHelpKeyPressed && (IsBibleSearchContext(context) || IsPreferencesContext(context))) {
-        QWidget* dialog = IsBibleSearchContext(context) ? static_cast<QWidget*>(BibleSearchDlg)
-                                                        : static_cast<QWidget*>(OptionsDialog);
-        if (QWidget* control = ControlOfContext(dialog, context))
-            return control->mapToGlobal(QPoint(0, 0));
-    }
+    // After F1 the popups of the Find Bible Verses and the Preferences dialogs' controls stand
+    // at their control.
+    if (FHelpKeyPressed)
+        for (QWidget* dialog : {static_cast<QWidget*>(BibleSearchDlg), static_cast<QWidget*>(OptionsDialog)})
+            if (QWidget* control = ControlOfContext(dialog, context))
+                return control->mapToGlobal(QPoint(0, 0));
     return QCursor::pos();
 }
 
