@@ -52,14 +52,16 @@ public:
                 return false;
             e->accept();
             return true;
-        case QEvent::WhatsThis:
-            if (HelpContextFor(widget) == 0)
+        case QEvent::WhatsThis: {
+            const int context = HelpContextFor(widget);
+            if (context == 0)
                 return false;
             if (QWhatsThis::inWhatsThisMode())
                 QWhatsThis::leaveWhatsThisMode();
-            AskHook(HelpCommandContextPopup, HelpContextFor(widget));
+            AskHook(HelpCommandContextPopup, context);
             e->accept();
             return true;
+        }
         default:
             return false;
         }
