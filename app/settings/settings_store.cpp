@@ -8,6 +8,8 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include <optional>
+
 #include "bible_search_dlg.h"
 #include "installed_versions.h"
 #include "message_box.h"
@@ -228,10 +230,16 @@ void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QSt
     const QString browseDirectory =
         registry.ReadString(section, QStringLiteral("SelectFilenameDirectory"), form.FMyDocumentsDir);
     QString versionNames[6];
+    // The records are read once, and only when a role names an installed version.
+    std::optional<TRegIniFile> records;
     for (size_t i = 0; i < 6; ++i) {
         // A version no record holds any more is read with the built-in files, and named so.
         versionNames[i] = registry.ReadString(section, VersionNameValues[i], BuiltInVersionName);
-        if (versionNames[i] != BuiltInVersionName && !InstalledFileExists(versionNames[i]))
+        if (versionNames[i] == BuiltInVersionName)
+            continue;
+        if (!records)
+            records.emplace(InstalledFilesKey);
+        if (!InstalledFileExists(versionNames[i], *records))
             versionNames[i] = BuiltInVersionName;
     }
 
