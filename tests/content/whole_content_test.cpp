@@ -1,7 +1,11 @@
 // The whole year's content: every source written, every document sound and naming its day.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+
+#include <unistd.h>
 
 #include "content_api.h"
 #include "content_test_support.h"
@@ -59,6 +63,27 @@ TEST(WholeContent, HymnsAndLivesKeepTheSameCommemorations)
             b.push_back(c.title);
         EXPECT_EQ(a, b) << contentsrc::KeyText(lives.key) << (lives.key > 10000 ? " new" : "");
     }
+}
+
+TEST(WholeContent, TheFiguresScriptCountsEachLifeOnce)
+{
+    size_t lives = 0;
+    for (const Day& day : contenttest::SourceYear().lives)
+        if (day.key < 10000)
+            lives += day.commemorations.size();
+    // An empty table of ranks: the script reports the lives alone.
+    const std::string levels = testing::TempDir() + "selv_levels_" + std::to_string(getpid()) + ".tsv";
+    std::ofstream(levels) << "month\tday\ttitle\tlevel\tlevel_name\tkind\ttradition\n";
+    const std::string command = std::string("\"") + SELV_PYTHON + "\" \"" + SELV_SOURCE_DIR +
+                                "/tools/contentgen/content_figures.py\" --levels \"" + levels + "\"";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    for (char buffer[256]; std::fgets(buffer, sizeof buffer, pipe);)
+        out += buffer;
+    EXPECT_EQ(pclose(pipe), 0) << command;
+    std::remove(levels.c_str());
+    EXPECT_EQ(out.substr(0, out.find('\n')), "lives: " + std::to_string(lives));
 }
 
 TEST(WholeContent, EveryDocumentIsSoundRtfAndNamesItsDay)
