@@ -18,15 +18,30 @@ constexpr auto Taken = TSingleInstance::TLock::Taken;
 constexpr auto HeldElsewhere = TSingleInstance::TLock::HeldElsewhere;
 constexpr auto Unavailable = TSingleInstance::TLock::Unavailable;
 
-// Every test keeps its lock files and sockets in a runtime folder of its own.
+// Every test keeps its lock files and sockets in a runtime folder of its own, and runs in the
+// desktop session of the display ":7".
 class SingleInstanceTest : public ::testing::Test {
 protected:
     SingleInstanceTest()
     {
         TestApplication();
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        qunsetenv("WAYLAND_DISPLAY");
+        qputenv("DISPLAY", ":7");
     }
-    ~SingleInstanceTest() override { qunsetenv("XDG_RUNTIME_DIR"); }
+    ~SingleInstanceTest() override
+    {
+        qunsetenv("XDG_RUNTIME_DIR");
+        RestoreVariable("DISPLAY", display);
+        RestoreVariable("WAYLAND_DISPLAY", wayland);
+    }
+    static void RestoreVariable(const char* name, const QByteArray& value)
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
 
     // Processes events until `done` holds or five seconds have passed.
     static bool WaitFor(const std::function<bool()>& done)
@@ -37,6 +52,8 @@ protected:
         return done();
     }
 
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     QTemporaryDir runtime;
     const QString key = QStringLiteral("Selvarion 3.0");
 };
@@ -66,6 +83,17 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheRunningMainWindow)
     // Another key is another program.
     TSingleInstance other(QStringLiteral("Other 1.0"));
     EXPECT_EQ(other.Acquire(), Taken);
+
+    // Another screen of the display is the same session; another display or a Wayland
+    // display is another session, which runs its own window.
+    qputenv("DISPLAY", ":7.1");
+    EXPECT_EQ(TSingleInstance(key).Acquire(), HeldElsewhere);
+    qputenv("DISPLAY", ":8");
+    TSingleInstance otherDisplay(key);
+    EXPECT_EQ(otherDisplay.Acquire(), Taken);
+    qputenv("WAYLAND_DISPLAY", "wayland-1");
+    TSingleInstance wayland(key);
+    EXPECT_EQ(wayland.Acquire(), Taken);
 }
 
 // The warnings written while `run` runs.
@@ -167,7 +195,8 @@ TEST_F(SingleInstanceTest, LockAndSocketOfAProgramThatDiedAreTakenOver)
     EXPECT_TRUE(next.Listen(&window));
 }
 
-// The real program: a second start hands over to the first and ends; the first runs on.
+// The real program: a second start in the same session hands over to the first and ends, the
+// first runs on; a start in another session runs its own window beside it.
 TEST_F(SingleInstanceTest, SecondProgramEndsAndTheFirstRunsOn)
 {
     QTemporaryDir config, data, home;
@@ -201,9 +230,21 @@ TEST_F(SingleInstanceTest, SecondProgramEndsAndTheFirstRunsOn)
     else
         EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
-    first.kill();
-    first.waitForFinished(5000);
-    second.waitForFinished(5000);
+
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":8"));
+    QProcess elsewhere;
+    elsewhere.setProcessEnvironment(env);
+    elsewhere.start(program, {});
+    ASSERT_TRUE(elsewhere.waitForStarted(5000));
+    deadline.setRemainingTime(20000);
+    while (sockets().size() < 2 && !deadline.hasExpired() && elsewhere.state() == QProcess::Running)
+        elsewhere.waitForFinished(100);
+    EXPECT_EQ(sockets().size(), 2);
+    EXPECT_EQ(elsewhere.state(), QProcess::Running);
+    for (QProcess* process : {&first, &second, &elsewhere}) {
+        process->kill();
+        process->waitForFinished(5000);
+    }
 }
 
 } // namespace
