@@ -71,6 +71,9 @@ TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
                               QString::number(day.FCivilDate.addDays(-13).year()));
     QuestionLabel4 = addLabel("QuestionLabel4",
                               QStringLiteral("This selection can be changed at any time from the Options menu."));
+    // The texts read as one block; the room the window has left lies between them and the
+    // choice.
+    column->addStretch(1);
     CSOldCalendar = new QRadioButton(QStringLiteral("Julian Calendar (OldCalendar)"), this);
     CSOldCalendar->setObjectName(QStringLiteral("CSOldCalendar"));
     CSOldCalendar->setChecked(true);

@@ -54,6 +54,7 @@ TEST_F(FindDialogTest, PageSearchSelectsMatchesAndReportsTheEnd)
     Main().MFind->trigger();
     ASSERT_TRUE(find->isVisible());
     EXPECT_TRUE(find->PageMode());
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find"));
     EXPECT_TRUE(find->WholeWord->isVisible());
     EXPECT_TRUE(find->DirectionDown->isChecked());
     EXPECT_FALSE(find->FindButton->isEnabled());
@@ -123,6 +124,9 @@ TEST_F(FindDialogTest, SaintSearchMovesToTheNextDayAndSelectsTheName)
     FindSaint(QStringLiteral("Nahum"));
     ASSERT_TRUE(env.messages.isEmpty()) << env.messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(find->PageMode());
+    // Named after what it finds, with no empty room below its buttons.
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find Saint"));
+    EXPECT_LE(find->height() - find->HelpButton->geometry().bottom(), 10);
     EXPECT_EQ(Box().FCivilDate, QDate(2026, 12, 1));
     EXPECT_EQ(Box().Calendar->CalendarDate(), QDate(2026, 12, 1));
     // The page heading holds the name in capitals.
@@ -136,6 +140,10 @@ TEST_F(FindDialogTest, SaintSearchMovesToTheNextDayAndSelectsTheName)
     env.ShowDate(QDate(2026, 12, 31));
     FindSaint(QStringLiteral("Circumcision"));
     EXPECT_EQ(Box().FCivilDate, QDate(2026, 1, 1));
+    find->close();
+    Main().MLivesSaints->trigger();
+    Main().MFindSaintClick();
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find Life of Saint"));
     find->close();
 }
 
