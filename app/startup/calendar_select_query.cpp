@@ -43,6 +43,7 @@ TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
     frame->addWidget(Caption);
     auto* column = new QVBoxLayout;
     column->setContentsMargins(30, 12, 30, 12);
+    column->setSpacing(9);
     frame->addLayout(column, 1);
     const auto addLabel = [this, column](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
