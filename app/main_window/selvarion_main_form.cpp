@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,6 +30,7 @@
 #include "help_contexts.h"
 #include "help_keys.h"
 #include "html_help.h"
+#include "icon_column_layout.h"
 #include "message_box.h"
 #include "options_dialog.h"
 #include "page_edit.h"
@@ -385,10 +387,7 @@ void TSelvarionMainForm::CreateClientArea()
     ContainerPanel = new TRzPanel(client);
     ContainerPanel->setObjectName(QStringLiteral("ContainerPanel"));
     ContainerPanel->SetColor(palette().color(QPalette::Base));
-    ContainerPanel->setFixedWidth(54);
-    auto* iconColumn = new QVBoxLayout(ContainerPanel);
-    iconColumn->setContentsMargins(0, 0, 0, 0);
-    iconColumn->setSpacing(0);
+    ContainerPanel->setFixedWidth(FIconColumnWidth);
     MainImage = new QLabel(ContainerPanel);
     MainImage->setObjectName(QStringLiteral("MainImage"));
     MainImage->setScaledContents(true);
@@ -401,9 +400,7 @@ void TSelvarionMainForm::CreateClientArea()
     BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
     BottomPanel->SetBorderWidth(8);
     BottomPanel->setFixedHeight(0);
-    iconColumn->addWidget(MainImage);
-    iconColumn->addWidget(CenterPanel, 1);
-    iconColumn->addWidget(BottomPanel);
+    FIconColumnLayout = new TIconColumnLayout(*ContainerPanel, *MainImage, *CenterPanel, *BottomPanel);
     CreateShowNextIcon();
 
     MainRichEdit = new TPageEdit(client);
@@ -417,6 +414,8 @@ void TSelvarionMainForm::CreateClientArea()
     row->addWidget(ContainerPanel);
     row->addWidget(MainRichEdit, 1);
     column->addLayout(row, 1);
+    client->setMinimumSize(MinPageWidth + MinIconColumnWidth,
+                           DateBar->height() + InfoBar->height() + MinPageHeight);
     setCentralWidget(client);
 
     StatusPanel0 = new QLabel(this);
@@ -473,6 +472,30 @@ void TSelvarionMainForm::FormShow(const QSize& screen)
         font.setPointSize(6);
         CenterPanel->setFont(font);
     }
+}
+
+void TSelvarionMainForm::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    FitIconColumn();
+}
+
+void TSelvarionMainForm::SetIconColumnWidth(int width)
+{
+    FIconColumnWidth = width;
+    FitIconColumn();
+}
+
+void TSelvarionMainForm::SetIconSize(const QSize& size)
+{
+    FIconColumnLayout->SetPictureSize(size);
+    SetIconColumnWidth(size.width());
+}
+
+void TSelvarionMainForm::FitIconColumn()
+{
+    const int room = std::max(MinIconColumnWidth, width() - MinPageWidth);
+    ContainerPanel->setFixedWidth(std::min(FIconColumnWidth, room));
 }
 
 bool TSelvarionMainForm::event(QEvent* e)
