@@ -82,6 +82,21 @@ TEST_F(InstalledReader, NumbersBeyondThreeDigitsAreRefusedBeforeStepping) {
     EXPECT_EQ(Verses(40, "1", "5", "1", "5"), "     Five.");
 }
 
+// The largest numbers a request may hold name verses like any other: a missing start verse is
+// reported with the verses found around it, a missing chapter gives message 001, and a missing
+// end verse lets the walk read on to the book's last line.
+TEST_F(InstalledReader, NumbersUpTo999AreMissingVersesLikeAnyOther) {
+    Search(1);
+    c.newT = "St Matthew";
+    EXPECT_EQ(Verses(40, "1", "999", "1", "999"),
+              "Error: Please correct the Chapter and Verse entries. St Matthew 1:999 was not found. "
+              "This verse is missing from the file \"unbound.txt\".  St Matthew 1:20 was found and "
+              "St Matthew 2:1 was found. The verses between are missing.");
+    EXPECT_EQ(Verses(40, "999", "1", "999", "1"), "");
+    EXPECT_EQ(Verses(66, "22", "21", "999", "999", true), "Chapter 22\r\n\r\n     The grace of our Lord.");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"001", "009"}));
+}
+
 TEST_F(InstalledReader, FirstAndLastChapterAcrossGaps) {
     Search(1);
     EXPECT_EQ(Chapters(40), std::make_pair(std::string("1"), std::string("10")));
@@ -255,8 +270,10 @@ TEST_F(MalformedFile, LineWithoutAVerseNumber) {
     EXPECT_EQ(Chapters(24), std::make_pair(std::string("10"), std::string("11")));
     EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "203"}));
     rig.sink.messages.clear();
+    // The line parsed (203 says why it has no verse): no "returned False" after it.
     EXPECT_EQ(LastVerse(24, 10), "None");
-    EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "101"}));
+    EXPECT_EQ(LastVerse(25, 10), "None");   // the chapter's last line
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "203"}));
     rig.sink.messages.clear();
     EXPECT_EQ(LastVerse(24, 11), "1-2");
     EXPECT_EQ(Verses(24, "11", "1", "11", "2"), "     First. No verse. Second.");
