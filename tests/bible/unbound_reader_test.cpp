@@ -82,21 +82,6 @@ TEST_F(InstalledReader, NumbersBeyondThreeDigitsAreRefusedBeforeStepping) {
     EXPECT_EQ(Verses(40, "1", "5", "1", "5"), "     Five.");
 }
 
-// The largest numbers a request may hold name verses like any other: a missing start verse is
-// reported with the verses found around it, a missing chapter gives message 001, and a missing
-// end verse lets the walk read on to the book's last line.
-TEST_F(InstalledReader, NumbersUpTo999AreMissingVersesLikeAnyOther) {
-    Search(1);
-    c.newT = "St Matthew";
-    EXPECT_EQ(Verses(40, "1", "999", "1", "999"),
-              "Error: Please correct the Chapter and Verse entries. St Matthew 1:999 was not found. "
-              "This verse is missing from the file \"unbound.txt\".  St Matthew 1:20 was found and "
-              "St Matthew 2:1 was found. The verses between are missing.");
-    EXPECT_EQ(Verses(40, "999", "1", "999", "1"), "");
-    EXPECT_EQ(Verses(66, "22", "21", "999", "999", true), "Chapter 22\r\n\r\n     The grace of our Lord.");
-    EXPECT_EQ(rig.sink.Codes(), (Codes{"001", "009"}));
-}
-
 TEST_F(InstalledReader, FirstAndLastChapterAcrossGaps) {
     Search(1);
     EXPECT_EQ(Chapters(40), std::make_pair(std::string("1"), std::string("10")));
@@ -210,6 +195,16 @@ TEST_F(InstalledReader, MissingStartVerseIsReportedWithTheNextLineFound) {
     EXPECT_EQ(Verses(40, "2", "2000000000", "2", "2000000000"), "");
     EXPECT_EQ(Verses(40, "2", "-2147483648", "2", "1"), "");
     EXPECT_EQ(rig.sink.Codes(), (Codes{"003"}));
+    // The largest numbers a request may hold name verses like any other: a missing start verse
+    // is reported with the verses around it, a missing chapter gives message 001, a missing end
+    // verse lets the walk read on to the book's last line.
+    EXPECT_EQ(Verses(40, "1", "999", "1", "999").find(
+                  "St Matthew 1:999 was not found. This verse is missing from the file \"unbound.txt\".  "
+                  "St Matthew 1:20 was found and St Matthew 2:1 was found. The verses between are missing."),
+              53u);
+    EXPECT_EQ(Verses(40, "999", "1", "999", "1"), "");
+    EXPECT_EQ(Verses(66, "22", "21", "999", "999", true), "Chapter 22\r\n\r\n     The grace of our Lord.");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"003", "001", "009"}));
     // The report passes through the reference builder unchanged.
     c.newT = "St Matthew";
     const std::string report = r.GetPassageWithReference(0, "St Matthew", "2", "4", "2", "4");
