@@ -251,8 +251,8 @@ TEST_F(DateBoxTest, NewCalendarStepsStopAtTheYearsTheEngineAccepts)
 {
     CreateWindows(false);
     const QString newRange = QStringLiteral(
-        "This implementation of the New Calendar is only accurate from January 1, 1700 to December 31, 9399");
-    const QDate last(9399, 12, 31);
+        "This implementation of the New Calendar is only accurate from January 1, 1700 to December 31, 3046");
+    const QDate last(3046, 12, 31);
     const QDate first(1700, 1, 1);
     env.ShowDate(last);
     env.main->MNextDayClick();
@@ -261,9 +261,9 @@ TEST_F(DateBoxTest, NewCalendarStepsStopAtTheYearsTheEngineAccepts)
     env.main->MNextYearClick();
     EXPECT_EQ(env.messages, QStringList(4, newRange));
     EXPECT_EQ(Box().Calendar->CalendarDate(), last);
-    env.ShowDate(QDate(9399, 1, 31));
+    env.ShowDate(QDate(3046, 1, 31));
     Box().IncMonthClick();
-    EXPECT_EQ(Box().FCivilDate, QDate(9399, 2, 28));
+    EXPECT_EQ(Box().FCivilDate, QDate(3046, 2, 28));
     env.ShowDate(first);
     env.main->MPreviousDayClick();
     Box().DecMonthClick();
