@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <climits>
@@ -49,18 +50,12 @@ void TSelvarionMainForm::MPrintClick()
     }
 }
 
-void TSelvarionMainForm::PrintPages(int fromPage, int toPage)
+TPrintHeading TSelvarionMainForm::PrintHeading() const
 {
-    if (MainRichEdit->document()->isEmpty()) {
-        ShowMessageCentered(QStringLiteral("There is no text to print."), QMessageBox::Critical,
-                            QMessageBox::Ok);
-        return;
-    }
-    const QString title = GetShortDateTitle();
     TPrintHeading heading;
-    // A Bible passage found in search mode is printed without the day's title.
-    if (!(BibleSearchDlg && BibleSearchDlg->FInSearchMode))
-        heading.text = title.toUpper();
+    heading.text = GetShortDateTitle().toUpper();
+    // The style of the page's first character, in the font, size and colour of the edit toolbar.
+    heading.format = QTextCursor(MainRichEdit->document()).charFormat();
     heading.format.setFontFamilies({ETBFontName->currentText()});
     // A size box without a whole number leaves the title in the page's own size.
     bool sizeOk = false;
@@ -69,6 +64,21 @@ void TSelvarionMainForm::PrintPages(int fromPage, int toPage)
         heading.format.setFontPointSize(size);
     if (ETBFontColor->currentIndex() >= 0)
         heading.format.setForeground(ETBFontColor->currentData().value<QColor>());
+    return heading;
+}
+
+void TSelvarionMainForm::PrintPages(int fromPage, int toPage)
+{
+    if (MainRichEdit->document()->isEmpty()) {
+        ShowMessageCentered(QStringLiteral("There is no text to print."), QMessageBox::Critical,
+                            QMessageBox::Ok);
+        return;
+    }
+    const QString title = GetShortDateTitle();
+    TPrintHeading heading = PrintHeading();
+    // A Bible passage found in search mode is printed without the day's title.
+    if (BibleSearchDlg && BibleSearchDlg->FInSearchMode)
+        heading.text.clear();
     QPrinter& printer = Printer();
     SetInchMargins(printer);
     if (!PrintRichEditPages(QStringLiteral("Selvarion ") + title, *MainRichEdit, printer, fromPage,
