@@ -60,8 +60,10 @@ TPrintHeading TSelvarionMainForm::PrintHeading() const
     // A size box without a whole number leaves the title in the page's own size.
     bool sizeOk = false;
     const int size = ETBFontSize->currentText().trimmed().toInt(&sizeOk);
-    if (sizeOk && size > 0)
+    if (sizeOk && size > 0) {
+        heading.format.clearProperty(QTextFormat::FontPixelSize);
         heading.format.setFontPointSize(size);
+    }
     if (ETBFontColor->currentIndex() >= 0)
         heading.format.setForeground(ETBFontColor->currentData().value<QColor>());
     return heading;
