@@ -232,6 +232,13 @@ void TOptionsDialog::CancelButtonClick()
         SetVersionColor(label, InForceColor);
     for (QLabel* label : ActiveVersionLabels)
         SetVersionColor(label, InForceColor);
+    // A page that followed the loading choice goes back with it.
+    if (FPageBeforeChoice && *FPageBeforeChoice != FMainForm.FPersonalFileShown) {
+        TUpdateLock lock(&FMainForm);
+        FMainForm.DateBox->FForcePersonalized = *FPageBeforeChoice;
+        FMainForm.DateBox->ShowDayPage(false);
+    }
+    FPageBeforeChoice.reset();
 }
 
 void TOptionsDialog::reject()
@@ -289,6 +296,8 @@ void TOptionsDialog::LoadPersonalizedClick(QRadioButton* sender)
         (FLoadPersonalizedBeforeClick ? LoadPersonalized : LoadOriginal)->setChecked(true);
         return;
     }
+    if (!FPageBeforeChoice)
+        FPageBeforeChoice = FMainForm.FPersonalFileShown;
     FMainForm.DateBox->ShowDayPage(false);
 }
 
@@ -337,6 +346,7 @@ void TOptionsDialog::childEvent(QChildEvent* e)
 void TOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    FPageBeforeChoice.reset();
     FMainForm.FHelpKeyPressed = false;
     PageControl->setFocus();
 }

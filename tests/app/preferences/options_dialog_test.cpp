@@ -126,4 +126,9 @@ TEST_F(OptionsDialogTest, RadioButtonsReloadAShownPersonalizedPage)
     Options().LoadPersonalized->click();
     EXPECT_EQ(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
     EXPECT_EQ(Main().StatusPanel1->text(), "Viewing personalized troparia and kontakia for December 25");
+    // Cancel puts the page back with the choice.
+    Options().LoadOriginal->click();
+    Options().CancelButtonClick();
+    EXPECT_TRUE(Options().LoadPersonalized->isChecked());
+    EXPECT_EQ(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
 }
