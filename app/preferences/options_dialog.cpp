@@ -137,7 +137,7 @@ TOptionsDialog::~TOptionsDialog()
 {
     SaveDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
     SavePreferences(*this, FMainForm, QStringLiteral("Options"), SettingsKey);
-    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
+    // The list of installed versions was written as it changed, merged with the store's.
     FMainForm.OptionsDialog = nullptr;
 }
 
@@ -340,6 +340,9 @@ void TOptionsDialog::childEvent(QChildEvent* e)
 void TOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    // Another running program may have installed or removed versions meanwhile.
+    FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
+    ShowInstalledVersions();
     FMainForm.FHelpKeyPressed = false;
     PageControl->setFocus();
 }

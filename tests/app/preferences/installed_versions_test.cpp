@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QLabel>
 
 #include "app_windows.h"
 #include "installed_versions.h"
@@ -29,22 +30,33 @@ TScanResult Scan(const QByteArray& text)
 
 } // namespace
 
-TEST(InstalledVersionRecords, DamagedListIsReadWithinItsBounds)
+TEST(InstalledVersionRecords, DamagedListIsRebuiltFromTheRecordsAndNotWrittenAtExit)
 {
     TAppWindows env;   // an empty store of its own
-    {
-        TRegIniFile records(InstalledFilesKey);
-        records.WriteString(InstalledFileListSection, "FileCount", "40");
-        records.WriteString(InstalledFileListSection, "File1", "A");
-        records.WriteString(InstalledFileListSection, "File2", "");
-        records.WriteString(InstalledFileListSection, "File3", "a");
-        for (int n = 4; n <= 14; ++n)
-            records.WriteString(InstalledFileListSection, QStringLiteral("File%1").arg(n), QStringLiteral("V%1").arg(n));
-    }
-    EXPECT_EQ(LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey),
-              QStringList({"A", "V4", "V5", "V6", "V7", "V8", "V9", "V10", "V11"}));
-    TRegIniFile(InstalledFilesKey).WriteString(InstalledFileListSection, "FileCount", "-3");
-    EXPECT_TRUE(LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey).isEmpty());
+    const auto load = [] { return LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey); };
+    const auto list = [](const QString& name, const QString& value) {
+        TRegIniFile(InstalledFilesKey).WriteString(InstalledFileListSection, name, value);
+    };
+    for (const char* name : {"A", "B", "C"})
+        TRegIniFile(InstalledFilesKey).WriteString(QLatin1String(name), "Filename", "f.txt");
+    // No list: the records in the store's order.
+    EXPECT_EQ(load(), QStringList({"A", "B", "C"}));
+    // The listed records first, spelt as recorded; names without a record are passed over.
+    list("FileCount", "-5");
+    list("File1", "c");
+    list("File2", "");
+    list("File3", "Gone");
+    list("File4", "a");
+    EXPECT_EQ(load(), QStringList({"C", "A", "B"}));
+    for (int n = 4; n <= 12; ++n)
+        TRegIniFile(InstalledFilesKey).WriteString(QStringLiteral("V%1").arg(n), "Filename", "f.txt");
+    EXPECT_EQ(load().size(), MaxInstalledVersions);
+    EXPECT_EQ(load().last(), "V11");
+    // The windows neither hide those versions nor write the list they did not change.
+    env.Create();
+    EXPECT_EQ(env.options->FileLabels[1]->text(), "C");
+    env.Destroy();
+    EXPECT_EQ(TRegIniFile(InstalledFilesKey).ReadString(InstalledFileListSection, "FileCount", ""), "-5");
 
     SaveInstalledFileList({"A", "B"}, InstalledFileListSection, InstalledFilesKey);
     EXPECT_EQ(TRegIniFile(InstalledFilesKey).ReadSection(InstalledFileListSection),

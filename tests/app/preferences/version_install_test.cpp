@@ -146,7 +146,7 @@ TEST_F(VersionsTest, RefusedFilesAreReportedAndNothingIsRegistered)
               "The selected file, " + Q + "KJV_UTF8.txt" + Q + ", contains unicode text." + LineBreak +
                   "Selvarion does not handle unicode." + LineBreak + "Select another file to scan.");
     EXPECT_EQ(refused(SourceFile(QStringLiteral("empty.txt"), "")),
-              "Unable to create file mapping." + LineBreak + "Select another file and try again.");
+              "The selected file is empty." + LineBreak + "Select another file and try again.");
     const QString vanished = SourceFile(QStringLiteral("gone.txt"), "40N\t1\t1\tThe book\n");
     Options().InstallButtonClick();
     TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
