@@ -25,8 +25,10 @@ bool TFileProgress::operator()(qint64 done, qint64 total)
         FDialog->setMinimumDuration(0);
         FDialog->setAutoClose(false);
         FDialog->setAutoReset(false);
+        FDialog->setValue(0);
+        FDialog->show();
     }
-    // A modal progress dialog lets the windows paint as it takes its new value.
+    // A modal progress dialog shown lets the windows paint as it takes its new value.
     FDialog->setValue(int(std::min(done, total) * Steps / total));
     return !FDialog->wasCanceled();
 }

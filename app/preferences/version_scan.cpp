@@ -7,8 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include <unistd.h>
-
 #include "bible_reader.h"
 #include "bible_text.h"
 #include "file_mapping.h"
@@ -158,17 +156,12 @@ TScanResult ScanBibleText(const char* base, uint32_t size)
 TScanFailure ScanBibleFile(const QString& path, TScanResult& result,
                            const std::function<bool(qint64 done, qint64 total)>& progress)
 {
-    std::string why;
-    selvmap::FileStamp stamp;
-    const int fd = selvmap::OpenRegularFile(QFile::encodeName(path).toStdString(), why, &stamp);
-    if (fd < 0)
+    QFile file(path);
+    QString error;
+    if (!selvmap::OpenRegularFile(file, error))
         return TScanFailure::CannotOpen;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return TScanFailure::CannotOpen;
-    }
-    if (stamp.size == 0)
+    const qint64 size = file.size();
+    if (size == 0)
         return TScanFailure::Empty;
     TLineScan scan;
     QByteArray chunk(1 << 20, Qt::Uninitialized);
@@ -180,7 +173,7 @@ TScanFailure ScanBibleFile(const QString& path, TScanResult& result,
             break;
         scan.Add(chunk.constData(), size_t(got));
         done += got;
-        if (progress && !progress(done, stamp.size))
+        if (progress && !progress(done, size))
             return TScanFailure::Cancelled;
     }
     result = scan.Result();

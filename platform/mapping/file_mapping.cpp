@@ -1,5 +1,7 @@
 #include "file_mapping.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,6 +51,21 @@ int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stam
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (stamp) *stamp = StampOf(st);
     return fd;
+}
+
+bool OpenRegularFile(QFile& file, QString& error) {
+    std::string why;
+    const int fd = OpenRegularFile(QFile::encodeName(file.fileName()).toStdString(), why);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(why);
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        error = file.errorString();
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 bool RegularFileStamp(const std::string& path, FileStamp& stamp) {

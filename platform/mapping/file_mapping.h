@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 
+class QFile;
+class QString;
+
 namespace selvmap {
 
 // Tells apart the files read and the versions of one file: copies with equal stamps hold the
@@ -21,6 +24,8 @@ struct FileStamp {
 // the descriptor, or -1 with `error` set to the system's reason ("Not a regular file" for
 // a FIFO, a device, a folder). `stamp`, when given, receives the file's stamp.
 int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stamp = nullptr);
+// Opens `file` (by its name) for reading as OpenRegularFile does; false with the reason in `error`.
+bool OpenRegularFile(QFile& file, QString& error);
 // The stamp of the regular file at `path`, without opening it; false when there is none.
 bool RegularFileStamp(const std::string& path, FileStamp& stamp);
 // The system's text for an error number ("No space left on device").

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bible_test_support.h"
-#include "file_mapping.h"
+#include "fifo_watch.h"
 
 namespace {
 

@@ -112,6 +112,17 @@ TEST(VersionScan, PartsAreFitForTheReadingsByTheBooksTheyRead)
     const TScanResult apocrypha = Scan(TextWith({{86, 86}, {67, 68}}));
     EXPECT_EQ(apocrypha.foundBooks[2], QStringList({"Baruch", "Ecclesiasticus", "Additions to Esther"}));
     EXPECT_FALSE(Scan("10O 1 1 no tabs\n").FoundAny());
+
+    // A book with a line that the reader could not read is left out: a column missing or one
+    // too many, or a number the reader never writes.
+    for (const char* line : {"40N\t1\tNo verse\n", "40N\t1\t1\t1\tExtra\n", "40N\t01\t1\tZero\n",
+                             "40N\t1\t1000\tFour digits\n", "40N\t1\t1"}) {
+        const TScanResult scan = Scan(TextWith({{40, 66}}) + line);
+        EXPECT_EQ(scan.damagedBooks, QStringList({"St Matthew"})) << line;
+        EXPECT_EQ(scan.foundBooks[1].value(0), "St Mark") << line;
+        EXPECT_FALSE(scan.readingsReady[1]) << line;
+    }
+    EXPECT_TRUE(Scan(TextWith({{40, 66}}) + "40N\t0\t1\t\r\n").damagedBooks.isEmpty());
 }
 
 TEST(ShortPath, FoldersGiveWayOneByOne)
