@@ -1,5 +1,4 @@
 #pragma once
-// A FIFO for tests of what must never be opened for reading: its reader would wait for ever.
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -18,8 +17,7 @@ public:
     explicit TFifo(std::string path) : FPath(std::move(path)) {
         ::mkfifo(FPath.c_str(), 0644);
         FWatch = std::thread([this] {
-            // Seldom enough that a reader that opens it without waiting, and closes it at once,
-            // is not met.
+            // Seldom enough to miss a reader that opens it without waiting and closes it at once.
             for (int i = 0; i < 300 && !FDone; ++i) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
                 const int fd = ::open(FPath.c_str(), O_WRONLY | O_NONBLOCK);   // fails without a reader

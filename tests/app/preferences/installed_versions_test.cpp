@@ -34,22 +34,20 @@ TEST(InstalledVersionRecords, DamagedListIsRebuiltFromTheRecordsAndNotWrittenAtE
 {
     TAppWindows env;   // an empty store of its own
     const auto load = [] { return LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey); };
-    const auto list = [](const QString& name, const QString& value) {
-        TRegIniFile(InstalledFilesKey).WriteString(InstalledFileListSection, name, value);
+    const auto write = [](const QString& section, const QString& name, const QString& value) {
+        TRegIniFile(InstalledFilesKey).WriteString(section, name, value);
     };
     for (const char* name : {"A", "B", "C"})
-        TRegIniFile(InstalledFilesKey).WriteString(QLatin1String(name), "Filename", "f.txt");
+        write(QLatin1String(name), "Filename", "f.txt");
     // No list: the records in the store's order.
     EXPECT_EQ(load(), QStringList({"A", "B", "C"}));
     // The listed records first, spelt as recorded; names without a record are passed over.
-    list("FileCount", "-5");
-    list("File1", "c");
-    list("File2", "");
-    list("File3", "Gone");
-    list("File4", "a");
+    const char* const listed[][2] = {{"FileCount", "-5"}, {"File1", "c"}, {"File2", ""}, {"File3", "Gone"}, {"File4", "a"}};
+    for (const auto& [name, value] : listed)
+        write(InstalledFileListSection, QLatin1String(name), QLatin1String(value));
     EXPECT_EQ(load(), QStringList({"C", "A", "B"}));
     for (int n = 4; n <= 12; ++n)
-        TRegIniFile(InstalledFilesKey).WriteString(QStringLiteral("V%1").arg(n), "Filename", "f.txt");
+        write(QStringLiteral("V%1").arg(n), "Filename", "f.txt");
     EXPECT_EQ(load().size(), MaxInstalledVersions);
     EXPECT_EQ(load().last(), "V11");
     // The windows neither hide those versions nor write the list they did not change.

@@ -267,7 +267,7 @@ TEST_F(VersionsTest, TwoProgramsKeepEachOthersInstalls)
 {
     // Another program installs while this one runs, and again before this one ends.
     const auto otherInstalls = [](const QString& name) {
-        SaveInstalledFileInfo(name, name + ".txt", TScanResult{}, InstalledFilesKey);
+        TRegIniFile(InstalledFilesKey).WriteString(name, "Filename", name + ".txt");
         RewriteInstalledFileList();
     };
     otherInstalls(QStringLiteral("Other"));
@@ -284,16 +284,14 @@ TEST_F(VersionsTest, CopiesGiveTheSystemsReasonAndLargeFilesCanBeCancelled)
     const QString dataDir = QDir(env.DataDir()).absolutePath();
     const auto leftInDataFolder = [&] { return QDir(dataDir).entryList(QDir::Files | QDir::Hidden); };
     ChooseAndScan(SourceCopy("web_unbound.txt", QStringLiteral("web.txt")));
-    {
-        // The disk fills up after 100,000 bytes of the copy.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit full{100000, limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &full);
-        Options().InstallOKButton->click();
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
+    // The disk fills up after 100,000 bytes of the copy.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{100000, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &full);
+    Options().InstallOKButton->click();
+    setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(LastMessage(), "Unable to copy " + Q + "web.txt" + Q + " to the program directory." + LineBreak +
                                  "File too large." + LineBreak + Q + "web.txt" + Q + " will not be installed.");
     EXPECT_TRUE(leftInDataFolder().isEmpty());
@@ -305,10 +303,7 @@ TEST_F(VersionsTest, CopiesGiveTheSystemsReasonAndLargeFilesCanBeCancelled)
     const QString large = SourceFile(QStringLiteral("large.txt"), text + text);
     ASSERT_GE(QFileInfo(large).size(), TFileProgress::LargeFileBytes);
     const auto cancelSoon = [] {
-        QTimer::singleShot(0, [] {
-            if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
-                progress->cancel();
-        });
+        QTimer::singleShot(0, [] { qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())->cancel(); });
     };
     cancelSoon();
     ChooseAndScan(large);

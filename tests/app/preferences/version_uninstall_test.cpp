@@ -190,27 +190,23 @@ TEST_F(UninstallTest, EveryStepShowsItsOwnPageAlone)
 TEST_F(UninstallTest, RecordsNamingFilesOutsideTheDataFolderTouchNoFile)
 {
     // A record whose file name leads out of the data folder, in use for the readings.
-    const QString victim = QDir(env.DataDir() + "..").absoluteFilePath("victim.txt");
-    QFile file(victim);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Mine, not a Bible.");
-    file.close();
+    const QString victim = SourceFile(QStringLiteral("victim.txt"), "Mine, not a Bible.");
     QFile::setPermissions(victim, QFile::ReadOwner);
     env.Destroy();
-    TRegIniFile(InstalledFilesKey).WriteString("Evil", "Filename", "../victim.txt");
-    TRegIniFile(InstalledFilesKey).WriteBool("Evil", "NewTBibleReadingsReady", true);
-    RewriteInstalledFileList();
+    const QString evilName = QDir(env.DataDir()).relativeFilePath(victim);
+    TRegIniFile(InstalledFilesKey).WriteString("Evil", "Filename", evilName);
     TRegIniFile(SettingsKey).WriteString("Options", "NewTReadingsVersion", "Evil");
     Answer({});
     Create();
-    EXPECT_TRUE(LastMessage().startsWith("The file \"../victim.txt\" is damaged or missing")) << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().startsWith("The file \"" + evilName + "\" is damaged or missing")) << LastMessage().toStdString();
 
     Answer({QMessageBox::Yes, QMessageBox::Yes});
     Uninstall(2);
-    EXPECT_EQ(LastMessage(), "The record of \"Evil\" was damaged: its file name \"../victim.txt\" is not the name of "
-                             "a file in the data folder.\nThe version was uninstalled, and no file was backed up or removed.");
+    EXPECT_EQ(LastMessage(), "The record of \"Evil\" was damaged: its file name \"" + evilName + "\" is not the name "
+                             "of a file in the data folder.\nThe version was uninstalled, and no file was backed up or removed.");
     EXPECT_FALSE(InstalledFileExists("Evil"));
     EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
+    QFile file(victim);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "Mine, not a Bible.");
     EXPECT_EQ(QFile::permissions(victim) & (QFile::ReadOwner | QFile::WriteOwner), QFile::ReadOwner);
@@ -233,22 +229,19 @@ TEST_F(UninstallTest, RolesAreStoredAsTheyChangeForEveryRole)
     EXPECT_EQ(Reader().FApocReadingsFile, "azariah.txt");
     EXPECT_EQ(Reader().FOldTSearchFile, "web.txt");
     EXPECT_EQ(Reader().OldT->itemText(Reader().OldT->count() - 1), "Malachi");
-    const auto stored = [](const char* role) { return TRegIniFile(SettingsKey).ReadString("Options", role, ""); };
-    const char* const roles[] = {"OldTReadingsVersion", "NewTReadingsVersion", "ApocReadingsVersion",
-                                 "OldTSearchVersion", "NewTSearchVersion", "ApocSearchVersion"};
-    const auto storedRoles = [&] {
+    const auto storedRoles = [] {
         QStringList names;
-        for (const char* role : roles)
-            names << stored(role);
+        for (const char* role : {"OldTReadings", "NewTReadings", "ApocReadings", "OldTSearch", "NewTSearch"})
+            names << TRegIniFile(SettingsKey).ReadString("Options", role + QStringLiteral("Version"), "");
         return names;
     };
-    EXPECT_EQ(storedRoles(), QStringList({WebName, WebName, withAzariah, WebName, WebName, BuiltInVersionName}));
+    EXPECT_EQ(storedRoles(), QStringList({WebName, WebName, withAzariah, WebName, WebName}));
     Rename(1, QStringLiteral("WEB 2015"));
-    EXPECT_EQ(storedRoles(), QStringList({"WEB 2015", "WEB 2015", withAzariah, "WEB 2015", "WEB 2015", BuiltInVersionName}));
+    EXPECT_EQ(storedRoles(), QStringList({"WEB 2015", "WEB 2015", withAzariah, "WEB 2015", "WEB 2015"}));
     Answer({QMessageBox::Yes, QMessageBox::No});
     Uninstall(1);
-    EXPECT_EQ(storedRoles(), QStringList({BuiltInVersionName, BuiltInVersionName, withAzariah, BuiltInVersionName,
-                                          BuiltInVersionName, BuiltInVersionName}));
+    const QString& kjv = BuiltInVersionName;
+    EXPECT_EQ(storedRoles(), QStringList({kjv, kjv, withAzariah, kjv, kjv}));
 }
 
 TEST_F(UninstallTest, RoleNamesTakeTheSpellingOfTheirRecords)
