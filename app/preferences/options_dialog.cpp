@@ -137,7 +137,7 @@ TOptionsDialog::~TOptionsDialog()
 {
     SaveDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
     SavePreferences(*this, FMainForm, QStringLiteral("Options"), SettingsKey);
-    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
+    // The list of installed versions was written as it changed, merged with the store's.
     FMainForm.OptionsDialog = nullptr;
 }
 
@@ -347,6 +347,9 @@ void TOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     FPageBeforeChoice.reset();
+    // Another running program may have installed or removed versions meanwhile.
+    FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
+    ShowInstalledVersions();
     FMainForm.FHelpKeyPressed = false;
     PageControl->setFocus();
 }

@@ -18,6 +18,7 @@
 #include <variant>
 #include <vector>
 
+#include "file_mapping.h"
 #include "whole_file_write.h"
 
 namespace {
@@ -423,13 +424,18 @@ LoadedStore LoadStore() {
     QFile file(fileName);
     if (!QFileInfo::exists(fileName)) return store;
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    // Only a regular file: a FIFO would keep the program waiting.
+    QString error;
+    if (selvmap::OpenRegularFile(file, error)) {
+        bytes = file.readAll();
+        error = file.errorString();
+    }
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         store.readable = false;
         Report(Trouble::Unreadable,
                QStringLiteral("The settings could not be read from %1: %2. The file is left as it is, and "
                               "the settings of this session will not be saved.")
-                   .arg(Native(fileName), file.errorString()));
+                   .arg(Native(fileName), error));
         return store;
     }
     store.damage = Parse(bytes, store.root);

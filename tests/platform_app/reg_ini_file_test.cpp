@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "fifo_watch.h"
 #include "full_disk.h"
 #include "repro_files.h"
 
@@ -451,6 +452,15 @@ TEST_F(RegIniFileTest, StoreThatCannotBeReadIsNeverReplaced) {
         return reports_.size() == 1 && reports_[0].startsWith("The settings could not be read from") ? 0 : 1;
     }));
     EXPECT_EQ(StoreBytes(), stored);
+}
+
+TEST_F(RegIniFileTest, StoreThatIsNoRegularFileIsNeitherWaitedForNorReplaced) {
+    const TFifo fifo(QFile::encodeName(TRegIniFile::StoreFileName()).toStdString());
+    TRegIniFile(kSettingsKey).WriteBool("Options", "ShowHints", true);
+    EXPECT_FALSE(fifo.Waited());
+    ASSERT_EQ(reports_.size(), 1);
+    EXPECT_TRUE(reports_[0].contains("could not be read from")) << reports_[0].toStdString();
+    EXPECT_FALSE(QFileInfo(TRegIniFile::StoreFileName()).isFile());
 }
 
 TEST_F(RegIniFileTest, WritersInSeveralProcessesLoseNothingOfEachOther) {
