@@ -24,6 +24,7 @@
 #include "content_api.h"
 #include "custom_calendar.h"
 #include "day_page_names.h"
+#include "file_mapping.h"
 #include "help_contexts.h"
 #include "message_box.h"
 #include "options_dialog.h"
@@ -359,9 +360,7 @@ void TDateBox::ShowDayPage(bool withIcon)
         QFile file(FMainForm.FPersonalFileName);
         QString trouble;
         FMainForm.RememberPersonalFile();
-        if (!file.open(QIODevice::ReadOnly))
-            trouble = file.errorString();
-        else if (!LoadRtf(*edit->document(), file.readAll()))
+        if (selvmap::OpenRegularFile(file, trouble) && !LoadRtf(*edit->document(), file.readAll()))
             trouble = QStringLiteral("It holds no rich text page.");
         if (!trouble.isEmpty()) {
             personal = false;
