@@ -367,7 +367,7 @@ void TDateBox::ShowDayPage(bool withIcon)
             unreadable = fileExists;
             CenteredMessageBox(&FMainForm,
                                QStringLiteral("Cannot open file \"%1\". %2")
-                                   .arg(QDir::toNativeSeparators(file.fileName()), trouble),
+                                   .arg(QDir::toNativeSeparators(FMainForm.FPersonalFileName), trouble),
                                QMessageBox::Ok, QMessageBox::Warning);
         }
     }
