@@ -17,6 +17,12 @@ QPointer<THelpWindow>& Current()
     return window;
 }
 
+QString& PlacementKey()
+{
+    static QString key;
+    return key;
+}
+
 HtmlHelp::Hook& TestHook()
 {
     static HtmlHelp::Hook hook;
@@ -45,12 +51,11 @@ void HtmlHelp::DisplayTopic(const QString& address)
         return;
     THelpWindow* window = Current();
     if (!window || !window->File().Reads(topic.file)) {
-        auto file = std::make_unique<THelpFile>();
-        QString error;
-        if (!file->Open(topic.file, error))
+        auto file = OpenHelpFile(topic.file);
+        if (!file)
             return;
         CloseAll();
-        window = new THelpWindow(std::move(file));
+        window = new THelpWindow(std::move(file), PlacementKey());
         Current() = window;
     }
     window->ShowTopic(topic.page, topic.anchor);
@@ -69,6 +74,11 @@ void HtmlHelp::CloseAll()
 THelpWindow* HtmlHelp::Window()
 {
     return Current();
+}
+
+void HtmlHelp::SetPlacementKey(const QString& key)
+{
+    PlacementKey() = key;
 }
 
 void HtmlHelp::SetHook(Hook hook)

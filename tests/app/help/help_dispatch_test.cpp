@@ -2,15 +2,20 @@
 // request shows and where a popup topic is placed.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QComboBox>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QCheckBox>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -21,9 +26,11 @@
 #include "app_windows.h"
 #include "custom_find_dialog.h"
 #include "dialog_hook.h"
+#include "font_dialog.h"
 #include "help_keys.h"
 #include "html_help.h"
 #include "key_popup.h"
+#include "print_dialog.h"
 #include "save_dialog.h"
 
 namespace {
@@ -219,21 +226,53 @@ TEST_F(HelpDispatchTest, DialogsAskForTheirOwnTopics)
     env.bible->HelpButton->click();
     EXPECT_EQ(Last().address, Address("::/html/refdlg/findbibledlg.htm>secwin"));
 
-    // The save dialog has no Help button: F1 while it is open asks for its topic.
-    SetSaveDialogHook([this](QFileDialog& dialog) {
-        PressF1(dialog.findChild<QLineEdit*>());
+    // F1 in the Select Date window.
+    env.dateBox->show();
+    PressF1(env.dateBox->Calendar);
+    EXPECT_EQ(Last().address, Address("::/html/refdlg/calendardlg.htm>secwin"));
+    env.dateBox->hide();
+
+    // The toolkit's dialogs: F1 in them and their Help button ask for their topics.
+    const auto askBoth = [this](QDialog& dialog) {
+        PressF1(dialog.findChildren<QPushButton*>().first());
+        QPushButton* help = dialog.findChild<QPushButton*>(QStringLiteral("HelpButton"));
+        EXPECT_NE(help, nullptr) << dialog.metaObject()->className();
+        if (help)
+            help->click();
+        EXPECT_EQ(requests.size(), 2u);
+        const QString address = requests.empty() ? QString() : requests.front().address;
+        EXPECT_EQ(requests.back().address, address);
+        requests.erase(requests.begin());
+    };
+    SetSaveDialogHook([&](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        askBoth(dialog);
         return QString();
     });
     env.main->MSaveAsClick();
     SetSaveDialogHook(nullptr);
     EXPECT_EQ(Last().address, Address("::/html/refdlg/saveasdlg.htm>secwin"));
-    TDialogHook<QFileDialog>::Set([](QFileDialog& dialog) {
-        PressF1(dialog.findChild<QLineEdit*>());
+    TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
+        askBoth(dialog);
         return false;
     });
     options.FileBrowseButtonClick();
     TDialogHook<QFileDialog>::Set(nullptr);
     EXPECT_EQ(Last().address, Address("::/html/refdlg/browsedlg.htm>secwin"));
+    SetPrintDialogHook([&](QPrintDialog& dialog) {
+        askBoth(dialog);
+        return false;
+    });
+    env.main->MPrintClick();
+    SetPrintDialogHook(nullptr);
+    EXPECT_EQ(Last().address, Address("::/html/refdlg/printdlg.htm>secwin"));
+    SetFontDialogHook([&](QFontDialog& dialog) {
+        askBoth(dialog);
+        return false;
+    });
+    env.main->MFontClick();
+    SetFontDialogHook(nullptr);
+    EXPECT_EQ(Last().address, Address("::/html/refdlg/fontdlg.htm>secwin"));
 }
 
 TEST_F(HelpDispatchTest, ContextsWithoutATopicAskForAnEmptyAddress)
@@ -251,33 +290,90 @@ TEST_F(HelpDispatchTest, ContextsWithoutATopicAskForAnEmptyAddress)
     EXPECT_EQ(request.point, Mouse);
 }
 
-TEST_F(HelpDispatchTest, APopupAddressIsCutTo259Characters)
+TEST_F(HelpDispatchTest, EveryContextOfTheTableShowsItsTopic)
 {
-    env.main->FHelpFileName = QStringLiteral("/tmp/") + QString(300, QLatin1Char('h'));
-    bool callHelp = false;
-    env.main->AppOnHelp(HelpCommandContext, 111, callHelp);
-    EXPECT_EQ(Last().address, env.main->FHelpFileName.left(259));
-}
-
-TEST_F(HelpDispatchTest, AMissingHelpFileIsReportedForPopupsOnly)
-{
-    HtmlHelp::SetHook(nullptr);
-    TKeyPopup::SetHook(nullptr);
-    const QString missing = env.DataDir() + QStringLiteral("selvmain.qch");
-    env.main->FHelpFileName = missing;
-    env.main->FHelpKeyPressed = true;
-    bool callHelp = false;
-    EXPECT_TRUE(env.main->AppOnHelp(HelpCommandContext, 101, callHelp));
-    EXPECT_FALSE(env.main->FHelpKeyPressed);
-    ASSERT_EQ(env.messages.size(), 1);
-    EXPECT_EQ(env.messages[0], QStringLiteral("Error connecting to IKeyPopup = EKeyPopupError\n"
-                                              "The help file %1 is missing or cannot be read.")
-                                   .arg(missing));
-    EXPECT_EQ(TKeyPopup::Shown(), nullptr);
-
-    EXPECT_TRUE(env.main->AppOnHelp(HelpCommandContext, 400, callHelp));
-    EXPECT_EQ(env.messages.size(), 1);
-    EXPECT_EQ(HtmlHelp::Window(), nullptr);
+    TSelvarionMainForm& main = *env.main;
+    TOptionsDialog& options = *env.options;
+    // The popup topics per folder: context and page.
+    const char* const popups[][2] = {
+        {"popfile", "101 selectdate, 102 previousyear, 103 previousday, 104 returntotoday, 105 nextday, "
+                    "106 nextyear, 107 save, 108 saveas, 109 deletefile, 110 print, 111 exit"},
+        {"popedit", "121 undo, 122 cut, 123 copy, 124 paste, 125 delete, 126 selectall, 151 fontname, "
+                    "152 fontsize, 153 fontcolor"},
+        {"popformat", "141 font, 142 bold, 143 italic, 144 underline, 145 leftalign, 146 centeralign, "
+                      "147 rightalign, 148 bullets"},
+        {"popsearch", "161 findpage, 162 findnext, 164 endsearch"},
+        {"popoptions", "181 oldcalendar, 182 newcalendar, 183 selvarion, 185 synaxarion, 186 preferences"},
+        {"poppreferences",
+         "187 showversenumbers, 241 showicons, 242 showversenumbers, 243 uselukanjump, 244 showtoolbars, "
+         "245 showtoolbars, 246 showhints, 247 showallmessagedialogs, 248 loadingpersonalizedfiles, "
+         "249 browseapplicationdatadirectory, 251 changeactiveversionsbutton, 252 applychangesbutton, "
+         "261 filesinstallbutton, 262 filesuninstallbutton, 263 fileseditbutton, 264 filescheckbox, "
+         "265 filesokbutton, 266 filescancelbutton, 271 oldtreadings, 272 newtreadings, 273 apocreadings, "
+         "274 oldtsearch, 275 newtsearch, 276 apocsearch, 277 versionsokbutton, 278 versionscancelbutton, "
+         "281 browsebutton, 282 fileedit, 283 scanbutton, 284 nameedit, 285 installokbutton, "
+         "286 installcancelbutton, 291 mainokbutton, 292 maincancelbutton, 293 mainhelpbutton"},
+        {"popinfo", "188 shownexticonbutton"},
+        {"pophelp", "201 helptopics, 202 findeaster, 203 expressappreciation, 204 about"},
+        {"popbibledlg", "221 book, 222 chapterverse, 223 endofchapter, 224 endofbook, 225 chapterheadings, "
+                        "226 versenumbers, 227 searchin, 228 findbutton, 229 cancelbutton, 230 endsearchbutton, "
+                        "231 helpbutton"},
+    };
+    // The windows as they stand when the request arrives: the shown page, the Find dialog's
+    // mode, the Preferences dialog's page.
+    const std::function<void()> troparia = [&] { main.CheckPageItems(TDayPage::TroparionKontakion); };
+    const std::function<void()> readings = [&] { main.CheckPageItems(TDayPage::DailyBibleReadings); };
+    const std::function<void()> lives = [&] { main.CheckPageItems(TDayPage::LivesSaints); };
+    const auto preferencesOn = [&](QWidget* page) {
+        return std::function<void()>([&options, page] { options.PageControl->setCurrentWidget(page); });
+    };
+    struct TRow {
+        TRow(int c, const QString& t, std::function<void()> s = {}) : context(c), topic(t), state(std::move(s)) {}
+        int context;
+        QString topic;
+        std::function<void()> state;
+    };
+    std::vector<TRow> rows = {
+        {400, "::/html/refmain/main.htm>secwin"},
+        {450, "::/html/refdlg/calendardlg.htm>secwin"},
+        {500, "::/html/refdlg/saveasdlg.htm>secwin"},
+        {550, "::/html/refdlg/printdlg.htm>secwin"},
+        {600, "::/html/refdlg/fontdlg.htm>secwin"},
+        {700, "::/html/refdlg/findpagedlg.htm>secwin", [&] { find->ShowOptionControls(true); }},
+        {700, "::/html/refdlg/findsaintdlg.htm>secwin", [&] {
+             find->ShowOptionControls(false);
+             troparia();
+         }},
+        {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", readings},
+        {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", lives},
+        {800, "::/html/refdlg/findbibledlg.htm>secwin"},
+        {900, "::/html/refdlg/preferencesdlg.htm#Preferences>secwin", preferencesOn(options.UserPrefs)},
+        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", preferencesOn(options.BibleVersions)},
+        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", preferencesOn(options.ChangeVersionsPage)},
+        {900, "::/html/refdlg/preferencesdlg.htm#Files>secwin", preferencesOn(options.BibleFiles)},
+        {900, "::/html/refdlg/preferencesdlg.htm#Install>secwin", preferencesOn(options.InstallPage)},
+        {950, "::/html/refdlg/browsedlg.htm>secwin"},
+        {163, "::/html/popsearch/findsaint.htm", troparia},
+        {163, "::/html/popsearch/findbible.htm", readings},
+        {163, "::/html/popsearch/findlifeofsaint.htm", lives},
+        {184, "::/html/popoptionsbiblereadings.htm"},
+    };
+    for (const auto& [folder, pages] : popups)
+        for (const QString& entry : QString::fromLatin1(pages).split(QStringLiteral(", ")))
+            rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
+                            QStringLiteral("::/html/%1/%2.htm").arg(QLatin1String(folder), entry.section(QLatin1Char(' '), 1))});
+    QSet<int> contexts;
+    for (const TRow& row : rows) {
+        if (row.state)
+            row.state();
+        bool callHelp = false;
+        EXPECT_TRUE(main.AppOnHelp(HelpCommandContext, row.context, callHelp));
+        const TRequest request = Last();
+        EXPECT_EQ(request.popup, row.context < 300) << row.context;
+        EXPECT_EQ(request.address, main.FHelpFileName + row.topic) << row.context;
+        contexts.insert(row.context);
+    }
+    EXPECT_EQ(contexts.size(), 98);
 }
 
 } // namespace

@@ -22,14 +22,23 @@ namespace {
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-    void SetUp() override { TestApplication(); }
+    void SetUp() override
+    {
+        TestApplication();
+        SetMessageBoxHook([this](QMessageBox& box) {
+            messages << box.text();
+            return QMessageBox::Ok;
+        });
+    }
     void TearDown() override
     {
+        SetMessageBoxHook(nullptr);
         HtmlHelp::CloseAll();
         if (TKeyPopup::Shown())
             delete TKeyPopup::Shown();
     }
     const QString file = QStringLiteral(SELV_PROGRAM_DIR "/selvmain.qch");
+    QStringList messages;
 };
 
 // Clicks the first link of the shown page that leads to `href`.
@@ -75,6 +84,7 @@ TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
     HtmlHelp::DisplayTopic(QString());
     HtmlHelp::DisplayTopic(QStringLiteral("/nowhere/selvmain.qch::/html/refmain/main.htm>secwin"));
     EXPECT_EQ(HtmlHelp::Window(), nullptr);
+    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(HelpViewerTest, APopupShowsItsTopicAtThePointKeptOnTheScreen)
@@ -114,7 +124,8 @@ TEST_F(HelpViewerTest, APopupShowsItsTopicAtThePointKeptOnTheScreen)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TKeyPopup::Shown(), nullptr);
 
-    EXPECT_THROW(TKeyPopup().DisplayURL(file + QStringLiteral("::/html/popfile/none.htm"), 0, 0), EKeyPopupError);
+    TKeyPopup().DisplayURL(file + QStringLiteral("::/html/popfile/none.htm"), 0, 0);
+    EXPECT_EQ(messages, QStringList{MissingTopicMessage(file, QStringLiteral("html/popfile/none.htm"))});
     TKeyPopup().DisplayURL(QString(), 0, 0);
     EXPECT_EQ(TKeyPopup::Shown(), nullptr);
 }
