@@ -66,10 +66,9 @@ THelpBrowser::THelpBrowser(THelpFile& file, QWidget* parent) : QTextBrowser(pare
 
 QVariant THelpBrowser::loadResource(int, const QUrl& name)
 {
+    // Never an invalid or null answer: the document would read a local file of that name itself.
     const QString page = FFile.PageOf(name.isRelative() ? source().resolved(name) : name);
-    if (page.isEmpty())
-        return {};
-    return FFile.PageData(page);
+    return QVariant(page.isEmpty() ? QByteArray() : FFile.PageData(page));
 }
 
 bool THelpBrowser::ShowPage(const QUrl& url)

@@ -37,8 +37,9 @@ public:
     }
 
 protected:
-    // A popup shows its topic's text alone: it loads nothing from the disk or the network.
-    QVariant loadResource(int, const QUrl&) override { return {}; }
+    // A popup shows its topic's text alone: it loads nothing from the disk or the network (an
+    // invalid or null answer would have the document read a local file itself).
+    QVariant loadResource(int, const QUrl&) override { return QVariant(QByteArray()); }
     // While the popup is open every press comes to it, those elsewhere too. A scroll area
     // leaves presses on itself unhandled, so the closing at a press outside is done here.
     bool event(QEvent* e) override

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,12 +11,15 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QWhatsThis>
 
 #include "app_windows.h"
 #include "help_file.h"
 #include "help_window.h"
 #include "html_help.h"
+#include "help_keys.h"
 #include "key_popup.h"
+#include "repro_files.h"
 #include "url_recorder.h"
 
 namespace {
@@ -148,6 +152,121 @@ TEST_F(HelpViewerTest, F1OnAControlShowsItsPopupAndTheDialogsHelpItsTopic)
     // The main window takes every help window with it.
     env.Destroy();
     EXPECT_EQ(HtmlHelp::Window(), nullptr);
+}
+
+TEST_F(HelpViewerTest, HelpReachesEveryControlAndStaysSafe)
+{
+    TAppWindows env;
+    env.Create();
+    TSelvarionMainForm& main = *env.main;
+    QStringList asked;   // "topic" or "popup at x,y"
+    HtmlHelp::SetHook([&asked](const QString& address) { asked << address; });
+    TKeyPopup::SetHook([&asked](const QString& address, int x, int y) {
+        asked << QStringLiteral("%1 at %2,%3").arg(address).arg(x).arg(y);
+    });
+    const QPoint mouse(611, 433);
+    QCursor::setPos(mouse);
+    const auto popupAt = [&](const char* page, const QPoint& point) {
+        return main.FHelpFileName + QStringLiteral("::/html/%1.htm at %2,%3").arg(QLatin1String(page)).arg(point.x()).arg(point.y());
+    };
+    const auto focused = [](QWidget& window) {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget : &window;
+    };
+
+    // F1 right after start: the page has the keyboard, F1 shows the main window's topic.
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(focused(main), Qt::Key_F1);
+    EXPECT_EQ(asked, QStringList{main.FHelpFileName + QStringLiteral("::/html/refmain/main.htm>secwin")});
+    asked.clear();
+
+    // Shift+F1, then a command's key shows the command's popup at the mouse and runs nothing.
+    const QDate shown = env.dateBox->FCivilDate;
+    for (const Qt::Key key : {Qt::Key_F11, Qt::Key_F12, Qt::Key_F7}) {
+        QTest::keyClick(focused(main), Qt::Key_F1, Qt::ShiftModifier);
+        EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+        QTest::keyClick(focused(main), key);
+        EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    }
+    EXPECT_EQ(asked, (QStringList{popupAt("poppreferences/showversenumbers", mouse),
+                                  popupAt("popinfo/shownexticonbutton", mouse), popupAt("popfile/nextday", mouse)}));
+    EXPECT_EQ(env.dateBox->FCivilDate, shown);
+    asked.clear();
+    // In a dialog, a click in What's This mode on a disabled button shows its popup at the mouse.
+    TOptionsDialog& options = *env.options;
+    options.PageControl->setCurrentWidget(options.BibleVersions);
+    options.show();
+    QApplication::setActiveWindow(&options);
+    QTest::keyClick(focused(options), Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_FALSE(options.ApplyButton->isEnabled());
+    QTest::mouseClick(options.ApplyButton, Qt::LeftButton);
+    EXPECT_EQ(asked, QStringList{popupAt("poppreferences/applychangesbutton", mouse)});
+    options.hide();
+    HtmlHelp::SetHook(nullptr);
+    TKeyPopup::SetHook(nullptr);
+
+    // A missing help file is told once, with the place it was looked for; a damaged one too.
+    const QString helpFile = main.FHelpFileName;
+    main.FHelpFileName = env.DataDir() + QStringLiteral("selvmain.qch");
+    main.MHelpTopics->trigger();
+    QTest::keyClick(focused(main), Qt::Key_F1);
+    bool callHelp = false;
+    main.AppOnHelp(HelpCommandContext, 101, callHelp);
+    QFile damaged(main.FHelpFileName);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a help file");
+    damaged.close();
+    main.MHelpTopics->trigger();
+    main.AppOnHelp(HelpCommandContext, 101, callHelp);
+    ASSERT_EQ(env.messages.size(), 2);
+    EXPECT_TRUE(env.messages[0].contains(QStringLiteral("is missing")));
+    EXPECT_TRUE(env.messages[1].contains(QStringLiteral("is damaged")));
+    for (const QString& message : env.messages)
+        EXPECT_TRUE(message.endsWith(QStringLiteral("It was looked for at:\n") + main.FHelpFileName)) << message.toStdString();
+    EXPECT_EQ(HtmlHelp::Window(), nullptr);
+    main.FHelpFileName = helpFile;
+
+    // With no temporary folder to write in, help keeps its index in the cache folder.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    qputenv("TMPDIR", main.FHelpFileName.toUtf8());
+    qputenv("XDG_CACHE_HOME", env.data.filePath(QStringLiteral("cache")).toUtf8());
+    main.MHelpTopics->trigger();
+    TKeyPopup().DisplayURL(main.FHelpFileName + QStringLiteral("::/html/popfile/nextday.htm"), 5, 5);
+    qputenv("TMPDIR", tmp);
+    qputenv("XDG_CACHE_HOME", cache);
+    EXPECT_EQ(env.messages.size(), 2);
+    EXPECT_NE(TKeyPopup::Shown(), nullptr);
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    EXPECT_EQ(HtmlHelp::Window()->Browser()->documentTitle(), QStringLiteral("Selvarion Help"));
+
+    // The browser loads nothing from the disk and hands only web links to the desktop; a
+    // closed help window is gone with its page.
+    THelpBrowser& browser = *HtmlHelp::Window()->Browser();
+    for (QTextBrowser* shown : {static_cast<QTextBrowser*>(&browser), TKeyPopup::Shown()})
+        EXPECT_TRUE(shown->document()->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(main.FHelpFileName))
+                        .toByteArray()
+                        .isEmpty()) << shown->objectName().toStdString();
+    TUrlRecorder desktop;
+    for (const char* scheme : {"file", "javascript", "https"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &desktop, "Open");
+    for (const char* link : {"file:///etc/hostname", "javascript:alert(1)", "https://example.org/"})
+        emit browser.anchorClicked(QUrl(QLatin1String(link)));
+    for (const char* scheme : {"file", "javascript", "https"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+    HtmlHelp::Window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(HtmlHelp::Window(), nullptr);
+
+    // A help file whose page shows a picture of /dev/zero.
+    SELV_REPRO_FILE_OR_SKIP(hostile, "help-image-dev-zero.qch");
+    HtmlHelp::DisplayTopic(hostile);
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    HtmlHelp::Window()->Browser()->document()->size();
+    EXPECT_EQ(env.messages.size(), 2);
 }
 
 } // namespace
