@@ -11,6 +11,16 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QDialog>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexModel>
+#include <QHelpIndexWidget>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QWhatsThis>
 
 #include "app_windows.h"
@@ -74,6 +84,9 @@ TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
     EXPECT_EQ(HtmlHelp::Window(), window);
     EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("The Preferences Dialog"));
     EXPECT_EQ(window->Browser()->source().fragment(), QStringLiteral("Install"));
+    // The section of the anchor stands at the top of the view, though it is the page's last.
+    EXPECT_EQ(window->Browser()->cursorForPosition(QPoint(10, 10)).block().text(),
+              QStringLiteral("Installing a Bible version"));
     // A click on a link of the page shows the page it names in the same window, the
     // desktop is not asked to open it.
     TUrlRecorder desktop;
@@ -82,6 +95,51 @@ TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
     QDesktopServices::unsetUrlHandler(QStringLiteral("qthelp"));
     EXPECT_TRUE(desktop.opened.isEmpty());
     EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("Select a Bible Text File to Install"));
+
+    // One click on an entry of the contents shows its topic; the contents follow the page shown.
+    QHelpEngine& engine = window->File().Engine();
+    QSignalSpy contentsCreated(engine.contentModel(), &QHelpContentModel::contentsCreated);
+    QSignalSpy indexCreated(engine.indexModel(), &QHelpIndexModel::indexCreated);
+    ASSERT_TRUE(engine.contentModel()->rowCount() > 0 || contentsCreated.wait());
+    QHelpContentWidget& contents = *window->Contents();
+    const QModelIndex files = window->ContentsEntry(window->File().PageUrl(QStringLiteral("html/refdlg/preferencesdlg.htm"), QStringLiteral("Files")));
+    contents.scrollTo(files);
+    QTest::mouseClick(contents.viewport(), Qt::LeftButton, {}, contents.visualRect(files).center());
+    EXPECT_EQ(window->Browser()->source().fragment(), QStringLiteral("Files"));
+    window->ShowTopic(QStringLiteral("html/refdlg/fontdlg.htm"), QString());
+    EXPECT_EQ(contents.currentIndex().data().toString(), QStringLiteral("The Font Dialog"));
+    // An index word of several topics offers them by their places in the contents.
+    ASSERT_TRUE(engine.indexModel()->rowCount() > 0 || indexCreated.wait());
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        auto* list = chooser->findChild<QListWidget*>();
+        for (int row = 0; row < list->count(); ++row)
+            offered << list->item(row)->text();
+        list->setCurrentRow(int(offered.indexOf(QStringLiteral("The Preferences Dialog > Bible Files Page > OK"))));
+        chooser->accept();
+    });
+    engine.indexWidget()->filterIndices(QStringLiteral("OK"));
+    engine.indexWidget()->activateCurrentItem();
+    offered.sort();
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("The Preferences Dialog > Bible Files Page > OK"),
+                                    QStringLiteral("The Preferences Dialog > Bible Versions Page > OK"),
+                                    QStringLiteral("The Preferences Dialog > Installing a Bible Version > OK"),
+                                    QStringLiteral("The Preferences Dialog > OK")}));
+    EXPECT_EQ(window->File().PageOf(window->Browser()->source()), QStringLiteral("html/poppreferences/filesokbutton.htm"));
+    // The window comes back where it was closed.
+    QTemporaryDir config;
+    qputenv("SELVARION_CONFIG_DIR", config.path().toUtf8());
+    HtmlHelp::SetPlacementKey(QStringLiteral("Software\\Help test"));
+    HtmlHelp::CloseAll();
+    HtmlHelp::DisplayTopic(file);
+    HtmlHelp::Window()->setGeometry(60, 70, 700, 480);
+    HtmlHelp::CloseAll();
+    HtmlHelp::DisplayTopic(file);
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    EXPECT_EQ(HtmlHelp::Window()->geometry(), QRect(60, 70, 700, 480));
+    HtmlHelp::SetPlacementKey(QString());
 
     HtmlHelp::CloseAll();
     EXPECT_EQ(HtmlHelp::Window(), nullptr);
