@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextFrame>
@@ -264,6 +265,8 @@ void THelpWindow::ChooseTopic(const QList<QHelpLink>& topics, const QString& wor
         item->setData(Qt::UserRole, topic.url);
     }
     list->setCurrentRow(0);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width());
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &chooser);
     buttons->addButton(QStringLiteral("Display"), QDialogButtonBox::AcceptRole);
