@@ -37,6 +37,10 @@
 namespace {
 
 constexpr int DesignWidth = 388;
+// The chapter:verse summary shows this many lines at most, and scrolls when it has more.
+constexpr int MaxSummaryLines = 10;
+// Lines the summary keeps however little room the screen has below the dialog.
+constexpr int MinSummaryLines = 3;
 
 QLineEdit* AddEntry(QGridLayout* layout, const char* name, int row, int column)
 {
@@ -363,24 +367,18 @@ void TBibleSearchDlg::NewTChange(QComboBox* sender)
 
 void TBibleSearchDlg::FitSummary(const QRect& area)
 {
-    // The summary wraps in the font it is shown in; the rest of the dialog and its frame
-    // take what they need of the screen's height, the summary gets the remainder at most. An
-    // empty summary has no height.
+    // The summary wraps in the font it is shown in and scrolls in at most MaxSummaryLines lines,
+    // fewer where the screen's area has less room below the dialog's top: the dialog grows and
+    // shrinks downwards and stays where the user put it. An empty summary has no height.
     const int wanted = std::max(0, ShowVersesLabel->heightForWidth(ShowVersesArea->width()));
+    const int line = ShowVersesLabel->fontMetrics().lineSpacing();
     const int frame = isVisible() ? frameGeometry().height() - height() : 0;
+    const int top = isVisible() ? frameGeometry().top() : area.top();
     const int rest = layout()->sizeHint().height() - ShowVersesArea->maximumHeight();
-    const int room = std::max(ShowVersesLabel->fontMetrics().height(), area.height() - frame - rest);
-    ShowVersesArea->setVerticalScrollBarPolicy(wanted > room ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    ShowVersesArea->setFixedHeight(std::min(wanted, room));
+    const int room = std::max(MinSummaryLines * line, area.bottom() + 1 - top - frame - rest);
+    const int shown = std::min({wanted, MaxSummaryLines * line, room});
+    ShowVersesArea->setVerticalScrollBarPolicy(wanted > shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    ShowVersesArea->setFixedHeight(shown);
     ShowVersesArea->verticalScrollBar()->setValue(0);
     setFixedSize(std::max(DesignWidth, layout()->minimumSize().width()), layout()->sizeHint().height());
-    if (!isVisible())
-        return;
-    QRect placed = frameGeometry();
-    if (placed.bottom() > area.bottom())
-        placed.moveBottom(area.bottom());
-    if (placed.top() < area.top())
-        placed.moveTop(area.top());
-    if (placed.topLeft() != frameGeometry().topLeft())
-        move(placed.topLeft());
 }

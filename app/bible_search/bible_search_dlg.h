@@ -50,7 +50,7 @@ public:
     QPushButton* EndSearchButton;
     QPushButton* HelpButton;
     QLabel* ShowVersesLabel;
-    // Holds ShowVersesLabel: scrolls a summary taller than the screen leaves room for.
+    // Holds ShowVersesLabel: scrolls a summary longer than the dialog shows.
     QScrollArea* ShowVersesArea;
 
     bool FInSearchMode = false;
@@ -62,8 +62,8 @@ public:
     void SearchGroupClick();
     // The chapter:verse summary of the selected book; sizes the dialog for it.
     void NewTChange(QComboBox* sender);
-    // Sizes the dialog for the summary shown: all of it where the screen's `area` has room,
-    // else as much as fits, scrolling; the dialog is kept inside `area`.
+    // Sizes the dialog for the summary shown, without moving it: all of the summary up to a
+    // bound, scrolling beyond it or where the screen's `area` has less room below the dialog.
     void FitSummary(const QRect& area);
     // Checks the entries and shows the passage in the main window, once a changed page was
     // offered for saving.

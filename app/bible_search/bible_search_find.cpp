@@ -251,8 +251,8 @@ void TBibleSearchDlg::EnterSearchMode()
     if (form.MOldCalendar->isChecked())
         form.StatusPanel0->setFixedWidth(0);
     if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked()) {
-        form.FIconPanelWidth = form.ContainerPanel->width();
-        form.ContainerPanel->setFixedWidth(0);
+        form.FIconPanelWidth = form.IconColumnWidth();
+        form.SetIconColumnWidth(0);
     }
     form.DateBar->hide();
     FSavedTitleCaption = form.InfoBar->Caption();
@@ -319,7 +319,7 @@ void TBibleSearchDlg::EndSearchButtonClick()
             form.StatusPanel0->setFixedWidth(form.fontMetrics().horizontalAdvance(today) + 10);
         }
         if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked())
-            form.ContainerPanel->setFixedWidth(form.FIconPanelWidth);
+            form.SetIconColumnWidth(form.FIconPanelWidth);
         form.DateBar->show();
         form.InfoBar->SetCaption(FSavedTitleCaption);
         form.InfoBar->SetBevelSides(form.InfoBar->BevelSides() & ~TSides(sdTop));

@@ -70,8 +70,6 @@ public:
     void ShowDayIcon(int16_t& Key, bool NextIcon, bool Force);
     // Loads icon `key` into the column unless it is on screen already (or `force`).
     void LoadDayIcon(uint16_t key, bool force);
-    // Puts the Show Next Icon button across the foot of the icon column.
-    void FitShowNextIconButton();
 
 private:
     bool OldMode() const;

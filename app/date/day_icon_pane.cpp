@@ -79,7 +79,6 @@ void TDateBox::LoadDayIcon(uint16_t key, bool force)
         }
     }
     FMainForm.CenterPanel->SetCaption(icon.caption);
-    // An icon that cannot be read leaves an empty picture in a column of unchanged size.
     QImage picture = DecodeJpeg(icon.jpeg);
     if (picture.isNull())
         FMainForm.MainImage->clear();
@@ -113,17 +112,12 @@ void TDateBox::ShowNextIconControls(bool shown)
 void TDateBox::AdjustIconSize()
 {
     const QPixmap picture = FMainForm.MainImage->pixmap();
-    if (picture.isNull())
+    // An icon that cannot be read leaves the column at its width, with its caption alone.
+    if (picture.isNull()) {
+        FMainForm.SetIconSize(QSize(FMainForm.IconColumnWidth(), 0));
         return;
+    }
     const TIconScale scale = IconScaleFor(screen()->size().height());
-    FMainForm.ContainerPanel->setFixedWidth(ScaledSide(picture.width(), scale.width));
-    FMainForm.MainImage->setFixedHeight(ScaledSide(picture.height(), scale.height));
-    if (FMainForm.BottomPanel->height() > 0)
-        FitShowNextIconButton();
-}
-
-void TDateBox::FitShowNextIconButton()
-{
-    QPushButton* button = FMainForm.ShowNextIcon;
-    button->setGeometry(0, 0, FMainForm.ContainerPanel->width(), button->height());
+    FMainForm.SetIconSize(QSize(ScaledSide(picture.width(), scale.width),
+                                ScaledSide(picture.height(), scale.height)));
 }

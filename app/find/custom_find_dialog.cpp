@@ -27,28 +27,23 @@ TCustomFindDialog::TCustomFindDialog(TSelvarionMainForm& mainForm)
       FMainForm(mainForm)
 {
     setObjectName(QStringLiteral("CustomFindDialog"));
-    setWindowTitle(QStringLiteral("Find"));
-    setFixedSize(352, 100);
-
     FindWhatLabel = new QLabel(QStringLiteral("Find what:"), this);
     FindWhatLabel->setGeometry(8, 12, 64, 16);
     FindEdit = new QLineEdit(this);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
-    FindEdit->setGeometry(72, 8, 190, 22);
     FindEdit->setMouseTracking(true);
     FindEdit->installEventFilter(this);
     FindWhatLabel->setBuddy(FindEdit);
-    const auto addButton = [this](const char* name, const QString& caption, int top) {
+    const auto addButton = [this](const char* name, const QString& caption) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(270, top, 75, 25);
         return button;
     };
-    FindButton = addButton("FindButton", QStringLiteral("Find"), 8);
+    FindButton = addButton("FindButton", QStringLiteral("Find"));
     FindButton->setDefault(true);
     FindButton->setEnabled(false);
-    CancelButton = addButton("CancelButton", QStringLiteral("Cancel"), 38);
-    HelpButton = addButton("HelpButton", QStringLiteral("Help"), 68);
+    CancelButton = addButton("CancelButton", QStringLiteral("Cancel"));
+    HelpButton = addButton("HelpButton", QStringLiteral("Help"));
     // Find stays the default button in both modes: Enter finds even after Help had the focus.
     HelpButton->setAutoDefault(false);
     WholeWord = new QCheckBox(QStringLiteral("Match whole word only"), this);
@@ -71,6 +66,7 @@ TCustomFindDialog::TCustomFindDialog(TSelvarionMainForm& mainForm)
     setTabOrder(HelpButton, WholeWord);
     setTabOrder(WholeWord, MatchCase);
     setTabOrder(MatchCase, DirectionUp);
+    ShowOptionControls(true);
 
     connect(FindEdit, &QLineEdit::textChanged, this, &TCustomFindDialog::FindEditChange);
     connect(FindButton, &QPushButton::clicked, this, &TCustomFindDialog::FindButtonClick);
@@ -95,6 +91,24 @@ void TCustomFindDialog::ShowOptionControls(bool shown)
     WholeWord->setVisible(shown);
     MatchCase->setVisible(shown);
     DirectionRadioGroup->setVisible(shown);
+    QPushButton* const buttons[] = {FindButton, CancelButton, HelpButton};
+    if (shown) {
+        // Page mode: the buttons in a column beside the edit and the options below it.
+        setWindowTitle(QStringLiteral("Find"));
+        FindEdit->setGeometry(72, 8, 190, 22);
+        for (int i = 0; i < 3; ++i)
+            buttons[i]->setGeometry(270, 8 + 30 * i, 75, 25);
+        setFixedSize(352, 100);
+        return;
+    }
+    // Saint mode: named after what it finds, the edit across the dialog and the buttons in a
+    // row below it, with no room left where the options were.
+    setWindowTitle(FMainForm.CurrentPage() == TDayPage::TroparionKontakion ? QStringLiteral("Find Saint")
+                                                                             : QStringLiteral("Find Life of Saint"));
+    FindEdit->setGeometry(72, 8, 273, 22);
+    for (int i = 0; i < 3; ++i)
+        buttons[i]->setGeometry(108 + 81 * i, 38, 75, 25);
+    setFixedSize(352, 71);
 }
 
 void TCustomFindDialog::showEvent(QShowEvent* e)

@@ -37,7 +37,8 @@ public:
     QRadioButton* DirectionUp;
     QRadioButton* DirectionDown;
 
-    // Shows or hides the option controls: page mode or saint mode.
+    // Shows or hides the option controls: page mode, or saint mode, whose caption says what
+    // it finds on the shown page and which has no room for the options.
     void ShowOptionControls(bool shown);
     // Runs the search of the dialog's mode (also Find Next while the dialog is hidden).
     void FindButtonClick();

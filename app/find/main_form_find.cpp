@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -45,27 +46,78 @@ QDate KeyDate(const TDateBox& box, bool oldCalendar, uint16_t key)
     return old;
 }
 
-// Room left between a match and the Find dialog when one is moved off the other.
+// Room left between a match and the Find dialog when the page scrolls the one off the other.
 constexpr int MatchClearance = 8;
 
-// Keeps the selected match out from under the Find dialog: the page scrolls the match just
-// above or below the dialog, whichever is the shorter way; where the page cannot scroll that
-// far, the dialog moves above or below the match, as far as the screen has room for it.
-void KeepMatchInSight(QTextEdit& edit, QWidget& dialog)
+// The selected match in the edit's viewport.
+QRect SelectionRect(QTextEdit& edit)
 {
-    if (!dialog.isVisible())
-        return;
     const QTextCursor selection = edit.textCursor();
     QTextCursor start = selection;
     start.setPosition(selection.selectionStart());
     QTextCursor end = selection;
     end.setPosition(selection.selectionEnd());
+    return edit.cursorRect(start).united(edit.cursorRect(end));
+}
+
+// How much of `page` a dialog at `place` covers.
+qint64 Cover(const QRect& place, const QRect& page)
+{
+    const QRect both = place.intersected(page);
+    return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+}
+
+// Where on the screen a dialog of `frame` covers least of the page, the nearest of those, and
+// leaves `match` (both in screen coordinates) uncovered.
+std::optional<QPoint> OutOfTheWay(const QRect& frame, const QRect& page, const QRect& match,
+                                  const QRect& room)
+{
+    const int right = room.right() + 1 - frame.width();
+    const int bottom = room.bottom() + 1 - frame.height();
+    std::optional<QRect> best;
+    for (const int x : {room.left(), page.left() - frame.width(), frame.left(), page.right() + 1, right})
+        for (const int y : {room.top(), page.top() - frame.height(), frame.top(), page.bottom() + 1, bottom}) {
+            const QRect at(QPoint(std::clamp(x, room.left(), std::max(room.left(), right)),
+                                  std::clamp(y, room.top(), std::max(room.top(), bottom))),
+                           frame.size());
+            if (at.intersects(match))
+                continue;
+            const auto distance = [&frame](const QRect& r) {
+                return (r.topLeft() - frame.topLeft()).manhattanLength();
+            };
+            if (!best || Cover(at, page) < Cover(*best, page) ||
+                (Cover(at, page) == Cover(*best, page) && distance(at) < distance(*best)))
+                best = at;
+        }
+    if (!best)
+        return std::nullopt;
+    return best->topLeft();
+}
+
+// Keeps the selected match out from under the Find dialog, which stays where it is while it
+// covers no match. A match under it sends it once out of the way, to where it covers least of
+// the page, so that the following matches are in sight as well; a match under it there, where
+// it covers no less anywhere else, is scrolled just above or below it, whichever is the shorter
+// way; only where the page cannot scroll that far does the dialog move again.
+void KeepMatchInSight(QTextEdit& edit, QWidget& dialog)
+{
+    if (!dialog.isVisible())
+        return;
     QWidget& view = *edit.viewport();
-    const QRect match = edit.cursorRect(start).united(edit.cursorRect(end));
+    const QRect match = SelectionRect(edit);
     const QRect frame = dialog.frameGeometry();
     const QRect covered(view.mapFromGlobal(frame.topLeft()), frame.size());
     if (!match.intersects(covered))
         return;
+
+    const QRect page(view.mapToGlobal(QPoint(0, 0)), view.size());
+    const QRect onScreen(view.mapToGlobal(match.topLeft()), match.size());
+    const std::optional<QPoint> away =
+        OutOfTheWay(frame, page, onScreen, dialog.screen()->availableGeometry());
+    if (away && Cover(QRect(*away, frame.size()), page) < Cover(frame, page)) {
+        dialog.move(*away);
+        return;
+    }
 
     // Scrolling by `shift` pixels moves the match up by as much.
     QScrollBar& bar = *edit.verticalScrollBar();
@@ -78,22 +130,10 @@ void KeepMatchInSight(QTextEdit& edit, QWidget& dialog)
             (!scroll || std::abs(shift) < std::abs(*scroll)))
             scroll = shift;
     }
-    if (scroll) {
+    if (scroll)
         bar.setValue(bar.value() + *scroll);
-        return;
-    }
-
-    const QRect onScreen(view.mapToGlobal(match.topLeft()), match.size());
-    const QRect room = dialog.screen()->availableGeometry();
-    std::optional<int> top;
-    for (const int candidate : {onScreen.bottom() + 1 + MatchClearance,
-                                onScreen.top() - MatchClearance - frame.height()}) {
-        const bool fits = candidate >= room.top() && candidate + frame.height() <= room.bottom() + 1;
-        if (fits && (!top || std::abs(candidate - frame.top()) < std::abs(*top - frame.top())))
-            top = candidate;
-    }
-    if (top)
-        dialog.move(frame.left(), *top);
+    else if (away)
+        dialog.move(*away);
 }
 
 void ShowCannotFind(TSelvarionMainForm& form, const QString& text)

@@ -1,6 +1,7 @@
 // The main window's part of the icon column: the Show Next Icon button with its F12 key,
 // and reloading the icon when the screen changes.
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -27,8 +28,12 @@ void TSelvarionMainForm::CreateShowNextIcon()
     ShowNextIcon->setToolTip(hint);
     ShowNextIcon->setStatusTip(hint);
     ShowNextIcon->setFocusPolicy(Qt::NoFocus);
-    ShowNextIcon->setGeometry(0, 0, ContainerPanel->width(), ShowNextIconHeight);
+    ShowNextIcon->setFixedHeight(ShowNextIconHeight);
     ShowNextIcon->hide();
+    // The button fills the bottom panel, as wide as the column.
+    auto* bottom = new QVBoxLayout(BottomPanel);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->addWidget(ShowNextIcon);
     connect(ShowNextIcon, &QPushButton::clicked, this, &TSelvarionMainForm::ShowNextIconClick);
 
     // Not in any menu: it only gives the button its key.

@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,6 +30,7 @@
 #include "help_contexts.h"
 #include "help_keys.h"
 #include "html_help.h"
+#include "icon_column_layout.h"
 #include "message_box.h"
 #include "options_dialog.h"
 #include "page_edit.h"
@@ -391,10 +393,7 @@ void TSelvarionMainForm::CreateClientArea()
     ContainerPanel = new TRzPanel(client);
     ContainerPanel->setObjectName(QStringLiteral("ContainerPanel"));
     ContainerPanel->SetColor(palette().color(QPalette::Base));
-    ContainerPanel->setFixedWidth(54);
-    auto* iconColumn = new QVBoxLayout(ContainerPanel);
-    iconColumn->setContentsMargins(0, 0, 0, 0);
-    iconColumn->setSpacing(0);
+    ContainerPanel->setFixedWidth(FIconColumnWidth);
     MainImage = new QLabel(ContainerPanel);
     MainImage->setObjectName(QStringLiteral("MainImage"));
     MainImage->setScaledContents(true);
@@ -407,9 +406,7 @@ void TSelvarionMainForm::CreateClientArea()
     BottomPanel->setObjectName(QStringLiteral("BottomPanel"));
     BottomPanel->SetBorderWidth(8);
     BottomPanel->setFixedHeight(0);
-    iconColumn->addWidget(MainImage);
-    iconColumn->addWidget(CenterPanel, 1);
-    iconColumn->addWidget(BottomPanel);
+    FIconColumnLayout = new TIconColumnLayout(*ContainerPanel, *MainImage, *CenterPanel, *BottomPanel);
     CreateShowNextIcon();
 
     MainRichEdit = new TPageEdit(client);
@@ -423,6 +420,8 @@ void TSelvarionMainForm::CreateClientArea()
     row->addWidget(ContainerPanel);
     row->addWidget(MainRichEdit, 1);
     column->addLayout(row, 1);
+    client->setMinimumSize(MinPageWidth + MinIconColumnWidth,
+                           DateBar->height() + InfoBar->height() + MinPageHeight);
     setCentralWidget(client);
 
     StatusPanel0 = new QLabel(this);
@@ -479,6 +478,30 @@ void TSelvarionMainForm::FormShow(const QSize& screen)
         font.setPointSize(6);
         CenterPanel->setFont(font);
     }
+}
+
+void TSelvarionMainForm::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    FitIconColumn();
+}
+
+void TSelvarionMainForm::SetIconColumnWidth(int width)
+{
+    FIconColumnWidth = width;
+    FitIconColumn();
+}
+
+void TSelvarionMainForm::SetIconSize(const QSize& size)
+{
+    FIconColumnLayout->SetPictureSize(size);
+    SetIconColumnWidth(size.width());
+}
+
+void TSelvarionMainForm::FitIconColumn()
+{
+    const int room = std::max(MinIconColumnWidth, width() - MinPageWidth);
+    ContainerPanel->setFixedWidth(std::min(FIconColumnWidth, room));
 }
 
 bool TSelvarionMainForm::event(QEvent* e)

@@ -26,6 +26,7 @@ class QToolButton;
 class TBibleSearchDlg;
 class TCustomFindDialog;
 class TDateBox;
+class TIconColumnLayout;
 class TModPanel;
 class TOptionsDialog;
 class TRzPanel;
@@ -162,6 +163,19 @@ public:
     QToolButton* ETBRightAlign;
     QToolButton* ETBBullets;
 
+    // A narrow window gives the icon column less than it asks for, down to MinIconColumnWidth,
+    // so that the page keeps MinPageWidth; the window is never narrower than both.
+    static constexpr int MinPageWidth = 360;
+    static constexpr int MinIconColumnWidth = 160;
+    // The height below the date and feast bars that the window keeps for the page and the
+    // icon column, which shows its caption and button whole in it.
+    static constexpr int MinPageHeight = 260;
+    // The width the icon column asks for; 0 hides it.
+    int IconColumnWidth() const { return FIconColumnWidth; }
+    void SetIconColumnWidth(int width);
+    // The day's icon is shown at `size` on this screen, the column as wide as the icon.
+    void SetIconSize(const QSize& size);
+
     // The window's own hint: the status text of the shown page.
     QString Hint() const { return FHint; }
     // Takes a new hint and shows it in status panel 1 at once.
@@ -275,6 +289,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -297,7 +312,12 @@ private:
     // in use: in old-calendar mode when `pastOldRange`, else when the engine does not accept `civil`.
     void StepToCivilDate(QObject* sender, const QDate& civil, bool pastOldRange);
 
+    // Gives the icon column the width the window has room for.
+    void FitIconColumn();
+
     QString FHint;
     bool FHintsShown = true;
+    int FIconColumnWidth = 54;
+    TIconColumnLayout* FIconColumnLayout = nullptr;
     std::shared_ptr<QPrinter> FPrinter;
 };

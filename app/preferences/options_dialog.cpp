@@ -186,10 +186,10 @@ bool TOptionsDialog::OKButtonClick()
             FMainForm.InfoBar->SetCaption(QString::fromStdString(dateBox.GetDayDescription()));
         if (iconsChanged) {
             if (now.showIcons) {
-                FMainForm.ContainerPanel->setFixedWidth(FMainForm.FIconPanelWidth);
+                FMainForm.SetIconColumnWidth(FMainForm.FIconPanelWidth);
             } else {
-                FMainForm.FIconPanelWidth = FMainForm.ContainerPanel->width();
-                FMainForm.ContainerPanel->setFixedWidth(0);
+                FMainForm.FIconPanelWidth = FMainForm.IconColumnWidth();
+                FMainForm.SetIconColumnWidth(0);
             }
             dateBox.ShowDayPage(now.showIcons);
             FMainForm.MainRichEditSelectionChange();
@@ -204,11 +204,8 @@ bool TOptionsDialog::OKButtonClick()
             FMainForm.MainToolBar->setVisible(now.showMainToolbar);
         if (editBarChanged)
             FMainForm.EditToolBar->setVisible(now.showEditToolbar);
-        if (mainBarChanged || editBarChanged) {
-            if (FMainForm.BottomPanel->isVisible())
-                dateBox.FitShowNextIconButton();
+        if (mainBarChanged || editBarChanged)
             FMainForm.SetEditMargins();
-        }
         if (now.showDialogs != was.showDialogs)
             FDontAskProceed = FDontAskSave = !now.showDialogs;
     }

@@ -247,10 +247,10 @@ void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QSt
     dialog.ShowIcons->setChecked(showIcons);
     if (showIcons) {
         if (!form.MainImage->pixmap().isNull())
-            form.ContainerPanel->setFixedWidth(form.MainImage->pixmap().width());
+            form.SetIconColumnWidth(form.MainImage->pixmap().width());
     } else {
-        form.FIconPanelWidth = form.ContainerPanel->width();
-        form.ContainerPanel->setFixedWidth(0);
+        form.FIconPanelWidth = form.IconColumnWidth();
+        form.SetIconColumnWidth(0);
     }
     dialog.ShowVerseNumbers->setChecked(showVerseNumbers);
     dialog.UseLukanJump->setChecked(useLukanJump);

@@ -43,6 +43,7 @@ TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
     frame->addWidget(Caption);
     auto* column = new QVBoxLayout;
     column->setContentsMargins(30, 12, 30, 12);
+    column->setSpacing(9);
     frame->addLayout(column, 1);
     const auto addLabel = [this, column](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
@@ -71,6 +72,9 @@ TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
                               QString::number(day.FCivilDate.addDays(-13).year()));
     QuestionLabel4 = addLabel("QuestionLabel4",
                               QStringLiteral("This selection can be changed at any time from the Options menu."));
+    // The texts read as one block; the room the window has left lies between them and the
+    // choice.
+    column->addStretch(1);
     CSOldCalendar = new QRadioButton(QStringLiteral("Julian Calendar (OldCalendar)"), this);
     CSOldCalendar->setObjectName(QStringLiteral("CSOldCalendar"));
     CSOldCalendar->setChecked(true);

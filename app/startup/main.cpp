@@ -1,6 +1,6 @@
-// The program's entry: keeps the program to one instance per user, shows the splash screen,
-// creates the five windows that live for the whole run, in the order in which each reads
-// what the earlier ones set up, and shows the main window on today's page.
+// The program's entry: keeps the program to one instance per user and desktop session, shows
+// the splash screen, creates the five windows that live for the whole run, in the order in
+// which each reads what the earlier ones set up, and shows the main window on today's page.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -24,7 +24,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     app.setWindowIcon(ProgramIcon());
     ReportSettingsTroubleInMessageBoxes();
-    // A second start brings the running instance's main window forward and ends.
+    // A second start in the same desktop session brings the running instance's main window
+    // forward and ends.
     TSingleInstance instance(QStringLiteral("Selvarion 3.0"));
     if (instance.Acquire() == TSingleInstance::TLock::HeldElsewhere) {
         instance.AskRunningInstance();

@@ -33,11 +33,23 @@ void ReportNoSingleInstance(const QString& reason)
 
 } // namespace
 
+QString DesktopSession()
+{
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty())
+        return wayland;
+    QString display = qEnvironmentVariable("DISPLAY");
+    // ":0.1" is screen 1 of the display ":0", which one program window serves.
+    static const QRegularExpression screen(QStringLiteral("\\.\\d+$"));
+    display.remove(screen);
+    return display.isEmpty() ? qEnvironmentVariable("XDG_SESSION_ID") : display;
+}
+
 TSingleInstance::TSingleInstance(const QString& key, const QString& folder)
 {
     // The lock file and the socket lie side by side in the user's runtime folder, named
-    // after the key and the user without characters a path dislikes.
-    const QString name = QString(key + QLatin1Char('-') + UserName())
+    // after the key, the user and the session without characters a path dislikes.
+    const QString name = QString(key + QLatin1Char('-') + UserName() + QLatin1Char('-') + DesktopSession())
                              .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")),
                                       QStringLiteral("_"));
     const QString path = (folder.isEmpty() ? LockFolder() : folder) + QLatin1Char('/') + name;

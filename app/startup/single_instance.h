@@ -1,9 +1,11 @@
 #pragma once
-// Keeps the program to one running instance per user. The first start holds a lock file
-// named after the instance key and, once its main window exists, listens on a local socket
-// of the same name. A later start finds the lock taken, asks the running instance over the
-// socket to restore and raise its main window, and ends. Where no lock file can be made or
-// no socket listened on, the program runs without the check and says so once on stderr.
+// Keeps the program to one running instance per user and desktop session. The first start
+// holds a lock file named after the instance key, the user and the session and, once its main
+// window exists, listens on a local socket of the same name. A later start in the same session
+// finds the lock taken, asks the running instance over the socket to restore and raise its
+// main window, and ends; a start in another session (another display, another login) runs
+// its own window. Where no lock file can be made or no socket listened on, the program runs
+// without the check and says so once on stderr.
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -12,6 +14,10 @@
 #include <memory>
 
 class QWidget;
+
+// The desktop session the program runs in: the Wayland display, else the X display without
+// its screen number, else (no display named) the login session.
+QString DesktopSession();
 
 class TSingleInstance : public QObject {
     Q_OBJECT
@@ -23,8 +29,9 @@ public:
         Unavailable,     // no lock file can be made: the program runs without the check
     };
 
-    // `key` names the instance ("Selvarion 3.0"); the user's name is added to it. The lock
-    // file and the socket lie in `folder`, by default the user's runtime folder.
+    // `key` names the instance ("Selvarion 3.0"); the user's name and the desktop session
+    // (DesktopSession) are added to it. The lock file and the socket lie in `folder`, by
+    // default the user's runtime folder.
     explicit TSingleInstance(const QString& key, const QString& folder = {});
     ~TSingleInstance() override;
 

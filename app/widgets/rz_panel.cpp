@@ -81,13 +81,25 @@ int TRzPanel::CaptionFlags() const {
 
 int TModPanel::CaptionFlags() const { return TRzPanel::CaptionFlags() & ~Qt::TextWordWrap; }
 
-// The rectangle left inside the border lines, bevels and border frame: each frame line
-// takes one pixel off all four sides, whichever sides it is drawn on.
-QRect TRzPanel::InnerRect() const {
+// Each frame line takes one pixel off all four sides, whichever sides it is drawn on.
+int TRzPanel::FrameInset() const {
     int inset = borderWidth_;
     if (bevelOuter_ != bvNone) inset += bevelWidth_;
     if (bevelInner_ != bvNone) inset += bevelWidth_;
+    return inset;
+}
+
+// The rectangle left inside the border lines, bevels and border frame.
+QRect TRzPanel::InnerRect() const {
+    const int inset = FrameInset();
     return GetClientRect().adjusted(inset, inset, -inset, -inset);
+}
+
+int TRzPanel::heightForWidth(int width) const {
+    const int lines = (borderSides_ & sdTop ? 1 : 0) + (borderSides_ & sdBottom ? 1 : 0);
+    const int textWidth = ShrinkBySides(QRect(0, 0, width, 1), borderSides_).width() - 2 * FrameInset();
+    const QRect text(0, 0, std::max(0, textWidth), QWIDGETSIZE_MAX);
+    return lines + 2 * FrameInset() + QFontMetrics(font()).boundingRect(text, CaptionFlags(), caption_).height();
 }
 
 // The caption's block is H high; it starts at the top of the inner rectangle, at its

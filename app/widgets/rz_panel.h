@@ -50,6 +50,8 @@ public:
     QRect GetClientRect() const;
     // Where Paint puts the caption: the rectangle inside the frames, vertically placed.
     QRect CaptionRect() const;
+    // The height at which the panel shows all of its caption when it is `width` wide.
+    int heightForWidth(int width) const override;
 
 signals:
     void Click();
@@ -66,6 +68,7 @@ protected:
     virtual int CaptionFlags() const;
 
 private:
+    int FrameInset() const;
     QRect InnerRect() const;
     template <typename T> void Assign(T& field, const T& value);
 

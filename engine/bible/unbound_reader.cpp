@@ -155,22 +155,19 @@ std::string TBibleReader::UnboundGetLastVerse(int bookNumber, int chapter, int& 
     uint32_t hit = FindKey(key, FindFromTop(id));
     if (hit == NotFound) return "None";
     int32_t c = -1, first = -1;
-    // A chapter whose first or last line gives no verse number has no range to show:
-    // like a missing chapter it reads "None".
-    auto verseLine = [&](uint32_t line, int32_t& verse) {
-        return GetChapterVerse(FMappedText + line, c, verse) && verse != -1;
+    // A chapter whose first or last line gives no verse number has no range to show: like a
+    // missing chapter it reads "None". Only a line that does not parse gets `failure`; one that
+    // parses without a verse number was reported by GetChapterVerse itself.
+    auto verseLine = [&](uint32_t line, int32_t& verse, const char* failure) {
+        if (GetChapterVerse(FMappedText + line, c, verse)) return verse != -1;
+        Messages.ShowMessage(failure);
+        return false;
     };
-    if (!verseLine(hit, first)) {
-        Messages.ShowMessage("Error 101: In UnboundGetLastVerse. GetChapterVerse returned False");
-        return "None";
-    }
+    if (!verseLine(hit, first, "Error 101: In UnboundGetLastVerse. GetChapterVerse returned False")) return "None";
     for (uint32_t next = FindKey(key, LineKeyEnd(hit)); next != NotFound; next = FindKey(key, LineKeyEnd(hit)))
         hit = next;
     int32_t last = -1;
-    if (!verseLine(hit, last)) {
-        Messages.ShowMessage("Error 102: In UnboundGetLastVerse. GetChapterVerse returned False");
-        return "None";
-    }
+    if (!verseLine(hit, last, "Error 102: In UnboundGetLastVerse. GetChapterVerse returned False")) return "None";
     lastVerse = last;
     return std::to_string(first) + "-" + std::to_string(last);
 }

@@ -29,13 +29,14 @@ public:
     static constexpr QDate LastCivilDate = QDate::fromJulianDay(2482297);        // 2084-03-12
     static constexpr QDate FirstOldDateShifted = QDate::fromJulianDay(2420924);  // 1916-03-01
     static constexpr QDate LastOldDateShifted = QDate::fromJulianDay(2488128);   // 2100-02-28
-    // Civil years SetCivilDate accepts: those in which Pascha falls between civil April 2
-    // and July 2, the calendars differing by 11 to 68 days. Earlier, Great Lent can reach
-    // the Meeting of the Lord (February 2) and a cycle's last weeks can fall in December;
-    // later, Great Lent can reach the eve of the Nativity of the Forerunner (June 23). The
-    // lectionary's rules give no readings for such days.
+    // Civil years SetCivilDate accepts: those whose pages the rules of the readings get right.
+    // From 1700 Pascha falls no earlier than civil April 2, from which the rules for the
+    // Sundays before the Triodion count the weeks (in 1668 it fell on April 1). In 3047 the
+    // Nativity of the Forerunner (June 24), whose readings take a weekday's place, first falls
+    // on the Ascension; later the Lukan jump comes before cycle day 190, where the Gospels
+    // keep to Matthew (from 5365), and June 24 reaches Bright Week (7493) and Holy Week (8367).
     static constexpr int FirstCivilYear = 1700;
-    static constexpr int LastCivilYear = 9399;
+    static constexpr int LastCivilYear = 3046;
 
     // ---- calendar state -------------------------------------------------------
     QDate FCivilDate;            // selected day, civil (new) calendar

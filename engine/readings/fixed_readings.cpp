@@ -17,11 +17,13 @@ std::string TReadingsBuilder::LiturgyKind(const std::string& feastKey) const
 {
     const std::string& k = FDateKey;
     const bool weekend = FWeekday == 1 || FWeekday == 7;
+    // The Liturgy of St. Basil is the eve's; an eve on a Saturday or Sunday hands it on to
+    // the feast, which then falls on a Sunday or a Monday.
+    const bool feastAfterWeekendEve = FWeekday == 1 || FWeekday == 2;
     if (feastKey != k) return "Liturgy";
-    if (k == "01/01" || (IsGreatFeast(k) && weekend) || (IsEve(k) && !weekend))
+    if (k == "01/01" || (IsGreatFeast(k) && feastAfterWeekendEve) || (IsEve(k) && !weekend))
         return "Liturgy of St. Basil";
-    if ((IsGreatFeast(k) && !weekend) || (IsEve(k) && weekend))
-        return "Liturgy of St. John Chrysostom";
+    if (IsGreatFeast(k) || IsEve(k)) return "Liturgy of St. John Chrysostom";
     return "Liturgy";
 }
 

@@ -195,6 +195,16 @@ TEST_F(InstalledReader, MissingStartVerseIsReportedWithTheNextLineFound) {
     EXPECT_EQ(Verses(40, "2", "2000000000", "2", "2000000000"), "");
     EXPECT_EQ(Verses(40, "2", "-2147483648", "2", "1"), "");
     EXPECT_EQ(rig.sink.Codes(), (Codes{"003"}));
+    // The largest numbers a request may hold name verses like any other: a missing start verse
+    // is reported with the verses around it, a missing chapter gives message 001, a missing end
+    // verse lets the walk read on to the book's last line.
+    EXPECT_EQ(Verses(40, "1", "999", "1", "999").find(
+                  "St Matthew 1:999 was not found. This verse is missing from the file \"unbound.txt\".  "
+                  "St Matthew 1:20 was found and St Matthew 2:1 was found. The verses between are missing."),
+              53u);
+    EXPECT_EQ(Verses(40, "999", "1", "999", "1"), "");
+    EXPECT_EQ(Verses(66, "22", "21", "999", "999", true), "Chapter 22\r\n\r\n     The grace of our Lord.");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"003", "001", "009"}));
     // The report passes through the reference builder unchanged.
     c.newT = "St Matthew";
     const std::string report = r.GetPassageWithReference(0, "St Matthew", "2", "4", "2", "4");
@@ -255,8 +265,10 @@ TEST_F(MalformedFile, LineWithoutAVerseNumber) {
     EXPECT_EQ(Chapters(24), std::make_pair(std::string("10"), std::string("11")));
     EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "203"}));
     rig.sink.messages.clear();
+    // The line parsed (203 says why it has no verse): no "returned False" after it.
     EXPECT_EQ(LastVerse(24, 10), "None");
-    EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "101"}));
+    EXPECT_EQ(LastVerse(25, 10), "None");   // the chapter's last line
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"203", "203"}));
     rig.sink.messages.clear();
     EXPECT_EQ(LastVerse(24, 11), "1-2");
     EXPECT_EQ(Verses(24, "11", "1", "11", "2"), "     First. No verse. Second.");

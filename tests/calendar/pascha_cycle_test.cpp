@@ -8,13 +8,20 @@ namespace {
 
 class PaschaCycle : public CalendarTest {};
 
-// Orthodox Pascha of the years 1 to 9999 from python-dateutil, written at build time.
-std::vector<QDate> ReferencePascha()
+// Orthodox Pascha and Western Easter of the years 1 to 9999 from python-dateutil, written at
+// build time; the year y stands at index y - 1.
+struct Reference {
+    std::vector<QDate> pascha, western;
+};
+
+Reference ReferenceDates()
 {
-    std::vector<QDate> dates;
+    Reference dates;
     std::ifstream in(PASCHA_REFERENCE);
-    for (std::string line; std::getline(in, line);)
-        dates.push_back(QDate::fromString(QString::fromStdString(line), Qt::ISODate));
+    for (std::string pascha, western; in >> pascha >> western;) {
+        dates.pascha.push_back(QDate::fromString(QString::fromStdString(pascha), Qt::ISODate));
+        dates.western.push_back(QDate::fromString(QString::fromStdString(western), Qt::ISODate));
+    }
     return dates;
 }
 
@@ -31,21 +38,28 @@ TEST_F(PaschaCycle, Examples)
 
 TEST_F(PaschaCycle, EveryYearAgreesWithIndependentReference)
 {
-    const std::vector<QDate> reference = ReferencePascha();
-    ASSERT_EQ(reference.size(), 9999u) << "reference list missing: " << PASCHA_REFERENCE;
-    for (int year = 1; year <= 9999; ++year)
-        ASSERT_EQ(TCalendarEngine::PaschaOfYear(year), reference[static_cast<size_t>(year - 1)]) << year;
+    const Reference reference = ReferenceDates();
+    ASSERT_EQ(reference.pascha.size(), 9999u) << "reference list missing: " << PASCHA_REFERENCE;
+    const auto pascha = [&](int year) { return reference.pascha[static_cast<size_t>(year - 1)]; };
+    const auto western = [&](int year) { return reference.western[static_cast<size_t>(year - 1)]; };
+    for (int year = 1; year <= 9999; ++year) {
+        ASSERT_EQ(TCalendarEngine::PaschaOfYear(year), pascha(year)) << year;
+        ASSERT_EQ(TCalendarEngine::WesternEasterOfYear(year), western(year)) << year;
+    }
     // The engine's own fields, reached through a date change: on the new calendar in
     // every year it accepts, on the old calendar in the years of its range.
     for (int year = TCalendarEngine::FirstCivilYear; year <= TCalendarEngine::LastCivilYear; ++year) {
         Select(QDate(year, 6, 1));
-        ASSERT_EQ(engine.FPascha, reference[static_cast<size_t>(year - 1)]) << year;
-        ASSERT_EQ(engine.FPaschaPrevious, reference[static_cast<size_t>(year - 2)]) << year;
-        ASSERT_EQ(engine.FPaschaNext, reference[static_cast<size_t>(year)]) << year;
+        ASSERT_EQ(engine.FPascha, pascha(year)) << year;
+        ASSERT_EQ(engine.FPaschaPrevious, pascha(year - 1)) << year;
+        ASSERT_EQ(engine.FPaschaNext, pascha(year + 1)) << year;
+        ASSERT_EQ(engine.FWesternEaster, western(year)) << year;
+        ASSERT_EQ(engine.FWesternEasterNext, western(year + 1)) << year;
     }
     for (int year = 1900; year <= 2083; ++year) {
         Select(QDate(year, 6, 1), true);
-        ASSERT_EQ(engine.FPascha, reference[static_cast<size_t>(year - 1)]) << year;
+        ASSERT_EQ(engine.FPascha, pascha(year)) << year;
+        ASSERT_EQ(engine.FWesternEaster, western(year)) << year;
     }
     // The first Sunday in May 2100 is Pascha, 14 days after Julian April 18.
     Select(QDate(2100, 5, 2));

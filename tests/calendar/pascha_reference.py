@@ -1,12 +1,12 @@
-"""Writes the Orthodox Pascha, as a date of the civil (proleptic Gregorian) calendar, of
-the years 1 to 9999, one ISO date a line, as an independent reference for the calendar
-tests. python-dateutil converts its Julian Pascha to the civil calendar itself for the
-years 1583 to 4099; for the other years its Julian date is converted here through the
-Julian day number."""
+"""Writes the Orthodox Pascha, as a date of the civil (proleptic Gregorian) calendar, and
+the Western Easter of the years 1 to 9999, one line a year with the two ISO dates, as an
+independent reference for the calendar tests. python-dateutil converts its Julian Pascha
+to the civil calendar itself for the years 1583 to 4099; for the other years its Julian
+date is converted here through the Julian day number."""
 import datetime
 import sys
 
-from dateutil.easter import EASTER_JULIAN, EASTER_ORTHODOX, easter
+from dateutil.easter import EASTER_JULIAN, EASTER_ORTHODOX, EASTER_WESTERN, easter
 
 
 def julian_to_civil(date):
@@ -21,4 +21,4 @@ with open(sys.argv[1], "w", encoding="ascii") as out:
             pascha = easter(year, EASTER_ORTHODOX)
         else:
             pascha = julian_to_civil(easter(year, EASTER_JULIAN))
-        out.write(pascha.isoformat() + "\n")
+        out.write(pascha.isoformat() + " " + easter(year, EASTER_WESTERN).isoformat() + "\n")

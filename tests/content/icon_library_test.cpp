@@ -106,9 +106,9 @@ TEST_F(SupplementalLibrary, ExactlyTheDaysIconsEachWithACaptionAndABaselineImage
         const auto image = contenttest::DecodeJpeg(load(id), rsrc::SizeofResource(instance(), find(id)));
         EXPECT_TRUE(image.decoded) << key;
         EXPECT_FALSE(image.progressive) << key;
+        // One size for all, so that the icon column keeps still from day to day.
+        EXPECT_EQ(image.width, 208) << key;
         EXPECT_EQ(image.height, 280) << key;
-        EXPECT_GE(image.width, 196) << key;
-        EXPECT_LE(image.width, 219) << key;
     }
 }
 
@@ -150,6 +150,7 @@ TEST(MainIconLibrary, AnswersTheProgramsKeysWithCaptionedImagesAndNothingFromTen
         } else if (found) {
             const auto image = contenttest::DecodeJpeg(bytes, rsrc::SizeofResource(GetInstance(), found));
             EXPECT_TRUE(image.decoded) << key;
+            EXPECT_EQ(image.width, 208) << key;
             EXPECT_EQ(image.height, 280) << key;
         }
     }

@@ -168,6 +168,39 @@ TEST_F(DayAnalysis, SundayClosingTheFifteenthWeekOfLukeTakesTheSundayRules)
     EXPECT_EQ(civil.GospelDay(), 322) << "no Sunday rule names it: the day its weekdays read";
 }
 
+// Over every year the new calendar accepts, the rules keep to what they were written for: from
+// the Lukan jump on, the weekdays read on from day 246 without a week left out or read twice,
+// each Sunday named "(Nth of Luke)" reading Luke's Nth week (day 252 + 7 (N - 1)); and no fixed
+// feast takes the readings of Palm Sunday to Bright Saturday or of the Ascension, nor moves
+// them to a neighbouring day. In 3047, one year past the range, June 24 falls on the Ascension.
+TEST_F(DayAnalysis, EveryAcceptedYearKeepsTheLukanWeeksAndTheGreatDaysOfTheCycle)
+{
+    for (int year = TCalendarEngine::FirstCivilYear; year <= TCalendarEngine::LastCivilYear; ++year) {
+        const QDate pascha = TCalendarEngine::PaschaOfYear(year);
+        for (int ch = 70; ch <= 116; ch = ch == 83 ? 116 : ch + 1) {
+            Select(pascha.addDays(ch - 77));
+            const TReadingsBuilder b = Builder();
+            ASSERT_FALSE(b.IsFixedReadingsOnlyDay() || b.IsFixedReadingsFirstDay() || b.IsSaturdaySundayFixedDay() ||
+                         b.IsReadingsFromNextDay() || b.IsReadingsFromPreviousDay())
+                << year << ", cycle day " << ch << ", " << b.FDateKey;
+        }
+        Select(QDate(year, 10, 1));
+        const QDate jump = calendar.FCycleStart.addDays(calendar.GetLukanJumpDayNew());
+        for (int i = 0; i < 104 && jump.addDays(i).year() <= TCalendarEngine::LastCivilYear; ++i) {
+            Select(jump.addDays(i));
+            const int gospel = Builder().GospelDay();
+            // Day 322 gives way to the Sunday before or after it by the Nativity's weekday.
+            ASSERT_TRUE(gospel == 246 + i || (246 + i == 322 && (gospel == 336 || gospel == 329)))
+                << year << ": day " << i << " of the jump reads " << gospel;
+            const int week = i / 7 + 1;
+            const char* ordinal = week == 1 ? "st" : week == 2 ? "nd" : week == 3 ? "rd" : "th";
+            if (i % 7 == 6) {
+                ASSERT_EQ(calendar.GetLukanWeekSuffix(), " (" + std::to_string(week) + ordinal + " of Luke)") << year;
+            }
+        }
+    }
+}
+
 TEST_F(DayAnalysis, ForefathersSundayTakesItsOwnEpistle)
 {
     // In every year and mode, the Epistle of cycle day 329 is that of the Sunday

@@ -51,7 +51,8 @@ def key_words(text):
 
 
 def read_month(path, hymns):
-    """{(month, day): [entry, ...]} of one month file; the civil-date documents are skipped."""
+    """{(month, day): [entry, ...]} of one month file. The civil-date documents ("@ MM/DD new")
+    are skipped: each of their commemorations also stands on a calendar day, where it is counted."""
     days = {}
     entries = None
     for raw in path.read_text(encoding="utf-8-sig").splitlines():
@@ -62,8 +63,7 @@ def read_month(path, hymns):
             match = re.fullmatch(r"@ (\d\d)/(\d\d)( new)?", line)
             if not match:
                 sys.exit(f"{path}: bad day line {line!r}")
-            key = ("new", match.group(1) + "/" + match.group(2)) if match.group(3) else match.group(1, 2)
-            entries = days.setdefault(key, [])
+            entries = [] if match.group(3) else days.setdefault(match.group(1, 2), [])
         elif line.startswith("*"):
             entries.append({"title": line[1:].strip(), "words": 0,
                             "troparion": False, "kontakion": False})

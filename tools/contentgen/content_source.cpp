@@ -114,7 +114,7 @@ const std::set<std::string>& CommonOrders()
         "prophet", "apostle", "apostles", "hierarch", "hierarchs", "martyr", "martyrs",
         "hieromartyr", "woman-martyr", "women-martyrs", "monk", "monks", "nun", "confessor",
         "unmercenaries", "fool", "righteous", "equal-to-apostles", "ruler", "new-martyr",
-        "icon", "feast-day"};
+        "icon", "departed"};
     return orders;
 }
 

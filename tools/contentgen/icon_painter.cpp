@@ -98,23 +98,17 @@ void PaintCaption(QPainter& p, const QRect& box, const QString& caption)
 
 } // namespace
 
-int IconWidth(unsigned key)
-{
-    return 196 + static_cast<int>((key * 7u) % 24u);
-}
-
 QImage PaintIcon(unsigned key, const QString& caption)
 {
-    const int width = IconWidth(key);
-    QImage image(width, kIconHeight, QImage::Format_RGB32);
+    QImage image(kIconWidth, kIconHeight, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     PaintFrame(p, image.rect(), key);
-    PaintFigure(p, width, key);
+    PaintFigure(p, kIconWidth, key);
     p.setPen(QPen(kGold, 1));
-    p.drawLine(16, 202, width - 17, 202);
-    PaintCaption(p, QRect(16, 206, width - 32, kIconHeight - 222), caption);
+    p.drawLine(16, 202, kIconWidth - 17, 202);
+    PaintCaption(p, QRect(16, 206, kIconWidth - 32, kIconHeight - 222), caption);
     p.end();
     return image;
 }

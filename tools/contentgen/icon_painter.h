@@ -5,10 +5,9 @@
 
 namespace contentsrc {
 
+// Every icon has the same size, so that the icon column keeps its width from day to day.
+constexpr int kIconWidth = 208;
 constexpr int kIconHeight = 280;
-
-// Width between 196 and 219 pixels, fixed for each key.
-int IconWidth(unsigned key);
 
 QImage PaintIcon(unsigned key, const QString& caption);
 

@@ -251,8 +251,8 @@ TEST_F(DateBoxTest, NewCalendarStepsStopAtTheYearsTheEngineAccepts)
 {
     CreateWindows(false);
     const QString newRange = QStringLiteral(
-        "This implementation of the New Calendar is only accurate from January 1, 1700 to December 31, 9399");
-    const QDate last(9399, 12, 31);
+        "This implementation of the New Calendar is only accurate from January 1, 1700 to December 31, 3046");
+    const QDate last(3046, 12, 31);
     const QDate first(1700, 1, 1);
     env.ShowDate(last);
     env.main->MNextDayClick();
@@ -261,9 +261,9 @@ TEST_F(DateBoxTest, NewCalendarStepsStopAtTheYearsTheEngineAccepts)
     env.main->MNextYearClick();
     EXPECT_EQ(env.messages, QStringList(4, newRange));
     EXPECT_EQ(Box().Calendar->CalendarDate(), last);
-    env.ShowDate(QDate(9399, 1, 31));
+    env.ShowDate(QDate(3046, 1, 31));
     Box().IncMonthClick();
-    EXPECT_EQ(Box().FCivilDate, QDate(9399, 2, 28));
+    EXPECT_EQ(Box().FCivilDate, QDate(3046, 2, 28));
     env.ShowDate(first);
     env.main->MPreviousDayClick();
     Box().DecMonthClick();
@@ -348,9 +348,9 @@ TEST_F(DateBoxTest, ReadingsPageIsGeneratedAndPagesSwitchTheirCaptions)
     EXPECT_EQ(env.main->MFindSaint->text(), "Find &Saint...");
 }
 
-// The page on screen is laid out at the editor's width at the end of each change, whether
-// the day's icon leaves its column as wide as before or not, and after a page switch; a new
-// page is shown from its top, however far down the old one was read.
+// The page on screen is laid out at the editor's width at the end of each change and after a
+// page switch; every day's icon leaves the column as wide as before, so that the page keeps
+// its lines; a new page is shown from its top, however far down the old one was read.
 TEST_F(DateBoxTest, PageIsLaidOutAtTheEditorsWidthAndShownFromItsTop)
 {
     CreateWindows(false);
@@ -368,7 +368,7 @@ TEST_F(DateBoxTest, PageIsLaidOutAtTheEditorsWidthAndShownFromItsTop)
     EXPECT_EQ(env.main->ContainerPanel->width(), column);
     EXPECT_TRUE(laidOut());
     env.ShowDate(QDate(2024, 1, 6));
-    EXPECT_NE(env.main->ContainerPanel->width(), column);
+    EXPECT_EQ(env.main->ContainerPanel->width(), column);
     EXPECT_TRUE(laidOut());
     env.main->MDailyBibleReadings->trigger();
     EXPECT_TRUE(laidOut());

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 
@@ -74,10 +75,10 @@ TEST_F(DayIconPaneTest, MainIconWithCaptionAndColumnSizedForTheScreen)
     ASSERT_FALSE(Picture().isNull());
     EXPECT_EQ(Picture().height(), 280);
     const TIconScale scale = IconScaleFor(env.dateBox->screen()->size().height());
+    EXPECT_EQ(env.main->ContainerPanel->layout()->sizeHint(),
+              QSize(ScaledSide(Picture().width(), scale.width), ScaledSide(280, scale.height)));
     EXPECT_EQ(env.main->ContainerPanel->width(), ScaledSide(Picture().width(), scale.width));
-    EXPECT_EQ(env.main->MainImage->height(), ScaledSide(280, scale.height));
     EXPECT_TRUE(NextShown());
-    EXPECT_EQ(env.main->ShowNextIcon->width(), env.main->ContainerPanel->width());
     EXPECT_EQ(env.main->ShowNextIcon->text(), QStringLiteral("Show Next Icon      F12"));
     EXPECT_TRUE(env.messages.isEmpty());
 }

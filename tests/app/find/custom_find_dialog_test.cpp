@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -53,6 +54,7 @@ TEST_F(FindDialogTest, PageSearchSelectsMatchesAndReportsTheEnd)
     Main().MFind->trigger();
     ASSERT_TRUE(find->isVisible());
     EXPECT_TRUE(find->PageMode());
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find"));
     EXPECT_TRUE(find->WholeWord->isVisible());
     EXPECT_TRUE(find->DirectionDown->isChecked());
     EXPECT_FALSE(find->FindButton->isEnabled());
@@ -122,6 +124,9 @@ TEST_F(FindDialogTest, SaintSearchMovesToTheNextDayAndSelectsTheName)
     FindSaint(QStringLiteral("Nahum"));
     ASSERT_TRUE(env.messages.isEmpty()) << env.messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(find->PageMode());
+    // Named after what it finds, with no empty room below its buttons.
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find Saint"));
+    EXPECT_LE(find->height() - find->HelpButton->geometry().bottom(), 10);
     EXPECT_EQ(Box().FCivilDate, QDate(2026, 12, 1));
     EXPECT_EQ(Box().Calendar->CalendarDate(), QDate(2026, 12, 1));
     // The page heading holds the name in capitals.
@@ -135,6 +140,10 @@ TEST_F(FindDialogTest, SaintSearchMovesToTheNextDayAndSelectsTheName)
     env.ShowDate(QDate(2026, 12, 31));
     FindSaint(QStringLiteral("Circumcision"));
     EXPECT_EQ(Box().FCivilDate, QDate(2026, 1, 1));
+    find->close();
+    Main().MLivesSaints->trigger();
+    Main().MFindSaintClick();
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find Life of Saint"));
     find->close();
 }
 
@@ -244,45 +253,52 @@ TEST_F(FindDialogTest, EnterFindsInSaintModeWhereverTheFocusWas)
     find->close();
 }
 
-TEST_F(FindDialogTest, AFoundMatchIsNotLeftUnderTheDialog)
+// Ten Find Nexts through a page of matches too short to scroll: the dialog moves only off a
+// match it would cover, once, out of the page's way; no match is left under it.
+TEST_F(FindDialogTest, FindNextMovesTheDialogOnlyOffAMatchItWouldCover)
 {
     CreateWindows(false);
     Main().setGeometry(0, 0, 700, 560);
     Main().show();
     QStringList lines;
-    for (int i = 0; i < 99; ++i)
+    for (int i = 0; i < 12; ++i)
         lines << QStringLiteral("line %1").arg(i);
     QTextEdit& page = *Main().MainRichEdit;
     page.setPlainText(lines.join(QLatin1Char('\n')));
     Main().MFind->trigger();
     QApplication::processEvents();
+    ASSERT_EQ(page.verticalScrollBar()->maximum(), 0);
     const auto onScreen = [&page] {
         QTextCursor start = page.textCursor();
         start.setPosition(start.selectionStart());
         const QRect rect = page.cursorRect(start);
         return QRect(page.viewport()->mapToGlobal(rect.topLeft()), rect.size());
     };
-    // The first line that lies under the dialog as the page stands.
-    int covered = -1;
-    for (int i = 0; i < lines.size() && covered < 0; ++i) {
-        QTextCursor at(page.document()->findBlockByNumber(i));
-        page.setTextCursor(at);
-        if (onScreen().intersects(find->frameGeometry()))
-            covered = i;
-    }
-    ASSERT_GE(covered, 0);
+    // The dialog lies over the page from its fifth line down.
+    page.setTextCursor(QTextCursor(page.document()->findBlockByNumber(4)));
+    find->move(onScreen().left(), onScreen().top());
     page.moveCursor(QTextCursor::Start);
-    find->FindEdit->setText(lines[covered]);
-    find->FindButton->click();
-    ASSERT_EQ(page.textCursor().selectedText(), lines[covered]);
-    const QPoint dialogPlace = find->pos();
-    EXPECT_FALSE(onScreen().intersects(find->frameGeometry()));
-    EXPECT_EQ(find->pos(), dialogPlace);   // the page scrolled
+    find->FindEdit->setText(QStringLiteral("line"));
+    int moves = 0;
+    for (int i = 0; i < 10; ++i) {
+        const QRect before = find->frameGeometry();
+        find->FindButton->click();
+        ASSERT_EQ(page.textCursor().selectedText(), QStringLiteral("line"));
+        EXPECT_FALSE(onScreen().intersects(find->frameGeometry())) << i;
+        if (find->frameGeometry() != before) {
+            ++moves;
+            EXPECT_TRUE(onScreen().intersects(before)) << i;
+        }
+    }
+    EXPECT_EQ(moves, 1);
 
-    // The last line cannot scroll up from under a dialog over the foot of the page: the
-    // dialog moves off it and stays on the screen.
+    // The last line of a longer page cannot scroll up from under a dialog over the foot of
+    // the page: the dialog moves off it and stays on the screen.
+    for (int i = 12; i < 99; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    page.setPlainText(lines.join(QLatin1Char('\n')));
     const QRect view(page.viewport()->mapToGlobal(QPoint(0, 0)), page.viewport()->size());
-    find->move(find->x(), view.bottom() - 40);
+    find->move(view.left(), view.bottom() - 40);
     page.moveCursor(QTextCursor::Start);
     find->FindEdit->setText(lines.last());
     find->FindButton->click();

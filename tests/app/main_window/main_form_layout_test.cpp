@@ -1,9 +1,13 @@
-// The main window's look at its normal size: both toolbars whole, with their images, and the
-// icon caption's type on small screens.
+// The main window's look: both toolbars whole at the normal size, with their images; the icon
+// column and the page whole at every size; the icon caption's type on small screens.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -62,6 +66,41 @@ TEST(MainFormLayout, EveryToolbarButtonIsShownWithItsImageAtTheNormalSize)
         const QImage image = DrawnToolbarImage(TToolbarImage(i)).pixmap(16, 16).toImage();
         EXPECT_FALSE(drawn.contains(image)) << imageButtons[i];
         drawn << image;
+    }
+}
+
+// At the normal size, the smallest and a full screen, the icon column shows a picture, its
+// caption whole and the Show Next Icon button below the caption, and the page keeps lines of
+// at least 40 characters: a narrow or low window takes its room from the picture.
+TEST(MainFormLayout, IconColumnAndPageAreWholeAtEverySize)
+{
+    TAppWindows env;
+    env.SetOption(QStringLiteral("OldCalendar"), false);
+    env.Create();
+    TSelvarionMainForm& form = *env.main;
+    form.setWindowState(Qt::WindowNoState);
+    form.show();
+    // December 25 has a second icon: the button shows.
+    env.ShowDate(QDate(2024, 12, 25));
+    QApplication::processEvents();
+    const QSize smallest = form.minimumSize();
+    EXPECT_TRUE(smallest.width() < 709 && smallest.height() < 544);
+    // A line of 40 characters of the page's text.
+    const int readable = QFontMetrics(form.MainRichEdit->font())
+                             .horizontalAdvance(QStringLiteral("Stephen was one of the seven men of good"));
+    for (const QSize size : {QSize(709, 544), smallest, QSize(1920, 1080)}) {
+        form.resize(size);
+        QApplication::processEvents();
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        ASSERT_EQ(form.size(), size);
+        ASSERT_TRUE(form.ShowNextIcon->isVisible());
+        const QRect button(form.ShowNextIcon->mapTo(form.ContainerPanel, QPoint()), form.ShowNextIcon->size());
+        const QRect caption = form.CenterPanel->CaptionRect().translated(form.CenterPanel->pos());
+        EXPECT_EQ(button.width(), form.ContainerPanel->width());
+        EXPECT_FALSE(caption.intersects(button));
+        EXPECT_TRUE(form.CenterPanel->geometry().contains(caption));
+        EXPECT_GT(form.MainImage->height(), 0);
+        EXPECT_GE(form.MainRichEdit->viewport()->width(), readable);
     }
 }
 

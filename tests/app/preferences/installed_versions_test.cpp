@@ -83,6 +83,7 @@ TEST(VersionScan, PartsAreFitForTheReadingsByTheBooksTheyRead)
     const Case cases[] = {
         {TextWith({{1, 39}}, {19}), 0, true, false},    // no Psalms
         {TextWith({{1, 39}}, {18}), 0, false, false},   // no Job
+        {TextWith({{1, 39}}, {39}), 0, false, false},   // no Malachi, the last book looked for
         {TextWith({{1, 39}}), 0, true, true},
         {TextWith({{40, 66}}, {57, 66}), 1, true, false},
         {TextWith({{40, 66}}, {56}), 1, false, false},
@@ -99,6 +100,9 @@ TEST(VersionScan, PartsAreFitForTheReadingsByTheBooksTheyRead)
     }
     const TScanResult apocrypha = Scan(TextWith({{86, 86}, {67, 68}}));
     EXPECT_EQ(apocrypha.foundBooks[2], QStringList({"Baruch", "Ecclesiasticus", "Additions to Esther"}));
+    const TScanResult all = Scan(TextWith({{1, 86}}));
+    EXPECT_EQ(all.foundBooks[0].size() + all.foundBooks[1].size() + all.foundBooks[2].size(), 86);
+    EXPECT_EQ(all.foundBooks[0].last() + all.foundBooks[1].last(), "MalachiRevelation");
     EXPECT_FALSE(Scan("10O 1 1 no tabs\n").FoundAny());
 }
 

@@ -18,13 +18,16 @@ constexpr auto Taken = TSingleInstance::TLock::Taken;
 constexpr auto HeldElsewhere = TSingleInstance::TLock::HeldElsewhere;
 constexpr auto Unavailable = TSingleInstance::TLock::Unavailable;
 
-// Every test keeps its lock files and sockets in a runtime folder of its own.
+// Every test keeps its lock files and sockets in a runtime folder of its own, and runs in the
+// desktop session of the display ":7".
 class SingleInstanceTest : public ::testing::Test {
 protected:
     SingleInstanceTest()
     {
         TestApplication();
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        qunsetenv("WAYLAND_DISPLAY");
+        qputenv("DISPLAY", ":7");
     }
     ~SingleInstanceTest() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
@@ -66,6 +69,16 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheRunningMainWindow)
     // Another key is another program.
     TSingleInstance other(QStringLiteral("Other 1.0"));
     EXPECT_EQ(other.Acquire(), Taken);
+
+    // Another screen of the display is the same session; another display or a Wayland
+    // display is another session, which runs its own window.
+    qputenv("DISPLAY", ":7.1");
+    EXPECT_EQ(TSingleInstance(key).Acquire(), HeldElsewhere);
+    qputenv("DISPLAY", ":8");
+    TSingleInstance otherDisplay(key);
+    EXPECT_EQ(otherDisplay.Acquire(), Taken);
+    qputenv("WAYLAND_DISPLAY", "wayland-1");
+    EXPECT_EQ(TSingleInstance(key).Acquire(), Taken);
 }
 
 // The warnings written while `run` runs.
@@ -167,7 +180,8 @@ TEST_F(SingleInstanceTest, LockAndSocketOfAProgramThatDiedAreTakenOver)
     EXPECT_TRUE(next.Listen(&window));
 }
 
-// The real program: a second start hands over to the first and ends; the first runs on.
+// The real program: a second start in the same session hands over to the first and ends, the
+// first runs on; a start in another session runs its own window beside it.
 TEST_F(SingleInstanceTest, SecondProgramEndsAndTheFirstRunsOn)
 {
     QTemporaryDir config, data, home;
@@ -201,9 +215,19 @@ TEST_F(SingleInstanceTest, SecondProgramEndsAndTheFirstRunsOn)
     else
         EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
-    first.kill();
-    first.waitForFinished(5000);
-    second.waitForFinished(5000);
+
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":8"));
+    QProcess elsewhere;
+    elsewhere.setProcessEnvironment(env);
+    elsewhere.start(program, {});
+    deadline.setRemainingTime(20000);
+    while (sockets().size() < 2 && !deadline.hasExpired() && elsewhere.state() != QProcess::NotRunning)
+        elsewhere.waitForFinished(100);
+    EXPECT_EQ(sockets().size(), 2);
+    for (QProcess* process : {&first, &second, &elsewhere}) {
+        process->kill();
+        process->waitForFinished(5000);
+    }
 }
 
 } // namespace

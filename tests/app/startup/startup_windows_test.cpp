@@ -101,6 +101,15 @@ TEST_F(FirstRunTest, ContinueWithTheDefaultChoosesTheOldCalendar)
     // Civil January 5 is old December 23 of the year before.
     EXPECT_EQ(query.DateLabel2->text(), "December 23, 2024");
     EXPECT_TRUE(query.CSOldCalendar->isChecked());
+    // The texts are one block, evenly spaced, the date among them.
+    query.show();
+    const QLabel* const block[] = {query.QuestionLabel1, query.QuestionLabel2, query.QuestionLabel3,
+                                   query.DateLabel1, query.DateLabel2, query.QuestionLabel4};
+    for (int i = 2; i < 6; ++i)
+        EXPECT_EQ(block[i]->y() - block[i - 1]->geometry().bottom(),
+                  block[1]->y() - block[0]->geometry().bottom()) << i;
+    for (const QLabel* label : block)
+        EXPECT_EQ(label->height(), label->heightForWidth(label->width()));
 
     // Continue is the only way out: no window-manager frame with its title-bar buttons (the
     // window draws its own caption), and neither Escape nor a close request ends it.
