@@ -138,6 +138,7 @@ TBibleSearchDlg::TBibleSearchDlg(TSelvarionMainForm& mainForm)
     ShowVersesLabel = new QLabel;
     ShowVersesLabel->setObjectName(QStringLiteral("ShowVersesLabel"));
     ShowVersesLabel->setWordWrap(true);
+    ShowVersesLabel->setTextFormat(Qt::PlainText);   // book names come from the version's record
     ShowVersesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ShowVersesArea = new QScrollArea;
     ShowVersesArea->setObjectName(QStringLiteral("ShowVersesArea"));
@@ -181,8 +182,7 @@ std::string TBibleSearchDlg::BuildBibleReadingsPage()
     if (searching)
         MapNewTReadingsFile();
     const TLiveControls settings(FMainForm, *FMainForm.OptionsDialog);
-    const std::string page = ::BuildBibleReadingsPage(*FMainForm.DateBox, *this, settings, *this,
-                                                      {ProgramDir(), AppDataDir()});
+    const std::string page = ::BuildBibleReadingsPage(*FMainForm.DateBox, *this, settings, *this);
     if (searching) {
         FSearchActive = true;
         SelectTestament();

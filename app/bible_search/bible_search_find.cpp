@@ -209,15 +209,18 @@ void TBibleSearchDlg::FindButtonClick()
 std::string TBibleSearchDlg::FindPassage()
 {
     TWaitCursor wait;
+    // The reader shows one message of the checks and the passage.
+    const TRequest request(*this);
     const int part = SearchGroupItemIndex();
     const std::string& file = part == 0 ? FOldTSearchFile : part == 2 ? FApocSearchFile : FNewTSearchFile;
-    const bool programFolder = QFileInfo(QString::fromStdString(file)).suffix() == QStringLiteral("dat");
-    const std::string path = (programFolder ? ProgramDir() : AppDataDir()) + file;
-    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    if (!BibleFileReadable(file)) {
+        const bool programFolder = QFileInfo(QString::fromStdString(file)).suffix() == QStringLiteral("dat");
         CenteredMessageBox(this, MissingFileMessage(file, programFolder), QMessageBox::Ok,
                            QMessageBox::Critical);
         return {};
     }
+    // The file as it now stands.
+    MapBibleFile(file);
     const char* const builtIn[] = {BuiltInOldTFile, BuiltInNewTFile, BuiltInApocFile};
     if (!CheckEntries(file == builtIn[part]))
         return {};

@@ -24,6 +24,7 @@
 #include "content_api.h"
 #include "custom_calendar.h"
 #include "day_page_names.h"
+#include "file_mapping.h"
 #include "help_contexts.h"
 #include "message_box.h"
 #include "options_dialog.h"
@@ -351,17 +352,19 @@ void TDateBox::ShowDayPage(bool withIcon)
     QTextEdit* edit = FMainForm.MainRichEdit;
     const bool fileExists = QFileInfo::exists(FMainForm.FPersonalFileName);
     bool personal = FForcePersonalized || (FOptions.LoadPersonalized->isChecked() && fileExists);
+    // A file that was to be shown but could not be read: the user may still delete it.
+    bool unreadable = false;
     if (personal) {
         // The file is a page saved as rich text; one that cannot be read or holds something
         // else is said so and not taken for the page.
         QFile file(FMainForm.FPersonalFileName);
         QString trouble;
-        if (!file.open(QIODevice::ReadOnly))
-            trouble = file.errorString();
-        else if (!LoadRtf(*edit->document(), file.readAll()))
+        FMainForm.RememberPersonalFile();
+        if (selvmap::OpenRegularFile(file, trouble) && !LoadRtf(*edit->document(), file.readAll()))
             trouble = QStringLiteral("It holds no rich text page.");
         if (!trouble.isEmpty()) {
             personal = false;
+            unreadable = fileExists;
             CenteredMessageBox(&FMainForm,
                                QStringLiteral("Cannot open file \"%1\". %2")
                                    .arg(QDir::toNativeSeparators(file.fileName()), trouble),
@@ -381,8 +384,10 @@ void TDateBox::ShowDayPage(bool withIcon)
             FMainForm.SetHint(ViewingText(page, true) + dateTitle);
         } else {
             colours.setColor(QPalette::Base, FMainForm.palette().color(QPalette::Base));
-            FMainForm.SetHint((fileExists ? QStringLiteral("Personalized file not loaded. ") : QString()) +
-                              ViewingText(page, false) + dateTitle);
+            const QString notLoaded = unreadable   ? QStringLiteral("Personalized file could not be read. ")
+                                      : fileExists ? QStringLiteral("Personalized file not loaded. ")
+                                                   : QString();
+            FMainForm.SetHint(notLoaded + ViewingText(page, false) + dateTitle);
             if (page == TDayPage::DailyBibleReadings) {
                 QFont font = edit->document()->defaultFont();
                 font.setPointSize(12);
@@ -401,9 +406,9 @@ void TDateBox::ShowDayPage(bool withIcon)
     }
 
     FMainForm.FPersonalFileShown = personal;
-    FMainForm.MDeleteFile->setVisible(personal);
-    FMainForm.MDeleteFile->setEnabled(personal);
-    FMainForm.N3->setVisible(personal);
+    FMainForm.MDeleteFile->setVisible(personal || unreadable);
+    FMainForm.MDeleteFile->setEnabled(personal || unreadable);
+    FMainForm.N3->setVisible(personal || unreadable);
     FForcePersonalized = false;
     edit->document()->setModified(false);
     edit->moveCursor(QTextCursor::Start);

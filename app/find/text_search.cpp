@@ -5,10 +5,18 @@
 
 namespace {
 
-// Positions outside the buffer count as delimiters.
+// Positions outside the buffer count as delimiters; a letter beyond the 16-bit range, held in
+// two code units, is a word character in both.
 bool DelimiterAt(QStringView buffer, qsizetype pos)
 {
-    return pos < 0 || pos >= buffer.size() || IsWordDelimiter(buffer[pos]);
+    if (pos < 0 || pos >= buffer.size())
+        return true;
+    const QChar c = buffer[pos];
+    if (c.isHighSurrogate() && pos + 1 < buffer.size() && buffer[pos + 1].isLowSurrogate())
+        return !QChar::isLetterOrNumber(QChar::surrogateToUcs4(c, buffer[pos + 1]));
+    if (c.isLowSurrogate() && pos > 0 && buffer[pos - 1].isHighSurrogate())
+        return !QChar::isLetterOrNumber(QChar::surrogateToUcs4(buffer[pos - 1], c));
+    return IsWordDelimiter(c);
 }
 
 // Moves the cursor to the next word start in the search direction, one character per step
@@ -28,6 +36,7 @@ void AdvanceToWordStart(QStringView buffer, qsizetype& cursor, qsizetype& count,
         }
         return;
     }
+    const qsizetype from = cursor;
     while (count > 0 && DelimiterAt(buffer, cursor)) {
         --cursor;
         --count;
@@ -36,7 +45,9 @@ void AdvanceToWordStart(QStringView buffer, qsizetype& cursor, qsizetype& count,
         --cursor;
         --count;
     }
-    if (DelimiterAt(buffer, cursor)) {
+    // Stopped on the delimiter before a word: the word starts one further on. Only a cursor
+    // that moved steps back, so that every call leaves the search nearer its end.
+    if (cursor < from && DelimiterAt(buffer, cursor)) {
         ++cursor;
         ++count;
     }
@@ -46,8 +57,8 @@ void AdvanceToWordStart(QStringView buffer, qsizetype& cursor, qsizetype& count,
 
 bool IsWordDelimiter(QChar c)
 {
-    const char16_t u = c.unicode();
-    return !((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z'));
+    // Letters and digits of every script, and the marks that go with letters, make words.
+    return !(c.isLetterOrNumber() || c.isMark());
 }
 
 qsizetype SearchTextBuffer(QStringView buffer, qsizetype selStart, qsizetype selLength,

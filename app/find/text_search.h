@@ -13,7 +13,7 @@ constexpr uint16_t FindDown = 0x0001;        // search forwards (down)
 constexpr uint16_t FindMatchCase = 0x0020;
 constexpr uint16_t FindWholeWord = 0x0800;
 
-// Everything but the ASCII digits and letters separates words.
+// Everything but letters, digits and the marks of letters, of any script, separates words.
 bool IsWordDelimiter(QChar c);
 
 // The position in `buffer` of the first match beyond the selection (searching down) or

@@ -12,6 +12,8 @@
 #include <QListView>
 #include <QLabel>
 
+#include <utility>
+
 namespace {
 
 // The colour choice goes beside the dialog's effects (strike-out and underline).
@@ -36,6 +38,21 @@ QComboBox* AddColorBox(QFontDialog& dialog, const QColor& color)
         box->setParent(&dialog);
     }
     return box;
+}
+
+// The width that a style's name asks for ("Condensed", "Semi Expanded"); normal when it names none.
+int StretchOfStyle(const QString& style)
+{
+    static const std::pair<const char*, QFont::Stretch> widths[] = {
+        {"ultracondensed", QFont::UltraCondensed}, {"extracondensed", QFont::ExtraCondensed},
+        {"semicondensed", QFont::SemiCondensed},   {"condensed", QFont::Condensed},
+        {"ultraexpanded", QFont::UltraExpanded},   {"extraexpanded", QFont::ExtraExpanded},
+        {"semiexpanded", QFont::SemiExpanded},     {"expanded", QFont::Expanded}};
+    const QString name = style.toLower().remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
+    for (const auto& [word, stretch] : widths)
+        if (name.contains(QLatin1String(word)))
+            return stretch;
+    return QFont::Unstretched;
 }
 
 } // namespace
@@ -67,6 +84,10 @@ QTextCharFormat ChooseFontChanges(QWidget* parent, const QFont& font, const QCol
         change.setFontPointSize(after.pointSizeF());
     if (after.weight() != before.weight())
         change.setFontWeight(after.weight());
+    // A style of another width ("Condensed") is its stretch: the face's name alone would
+    // neither show on the page nor be kept in its file.
+    if (StretchOfStyle(after.styleName()) != StretchOfStyle(before.styleName()))
+        change.setFontStretch(StretchOfStyle(after.styleName()));
     if (after.italic() != before.italic())
         change.setFontItalic(after.italic());
     if (after.underline() != before.underline())

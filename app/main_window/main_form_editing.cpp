@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -30,8 +31,10 @@ namespace {
 
 constexpr int FontSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
-// Alignments in the order of the tags of their controls: 0 left, 1 right, 2 centre.
-constexpr Qt::Alignment TagAlignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+// Alignments in the order of the tags of their controls: 0 left, 1 right, 2 centre. Left and
+// right are absolute: a right-to-left paragraph does not turn them about.
+constexpr Qt::Alignment TagAlignments[] = {Qt::AlignLeft | Qt::AlignAbsolute, Qt::AlignRight | Qt::AlignAbsolute,
+                                           Qt::AlignHCenter};
 
 void SetControlHint(QWidget* control, const QString& shortPart, const QString& longPart)
 {
@@ -95,11 +98,13 @@ QColor SelectionColor(const QTextEdit& edit)
     return brush.style() == Qt::NoBrush ? QColor(Qt::black) : brush.color();
 }
 
-int AlignmentTag(Qt::Alignment alignment)
+// The tag of the alignment a paragraph shows, in a paragraph of that direction.
+int AlignmentTag(Qt::Alignment alignment, Qt::LayoutDirection direction)
 {
+    alignment = QStyle::visualAlignment(direction, alignment);
     if (alignment & Qt::AlignHCenter)
         return 2;
-    if (alignment & (Qt::AlignRight | Qt::AlignTrailing))
+    if (alignment & Qt::AlignRight)
         return 1;
     return 0;
 }
@@ -433,7 +438,11 @@ void TSelvarionMainForm::MainRichEditSelectionChange()
     ETBPaste->setEnabled(canPaste);
 
     const QFont font = SelectionFont(*MainRichEdit);
-    ETBFontSize->setEditText(QString::number(PointSizeOf(font, *MainRichEdit)));
+    // The box's current item goes with its text: an editable box takes a text that differs
+    // from its item, when it loses the focus, for a choice of that item.
+    const QString size = QString::number(PointSizeOf(font, *MainRichEdit));
+    ETBFontSize->setCurrentIndex(ETBFontSize->findText(size));
+    ETBFontSize->setEditText(size);
     const QString family = font.family();
     const int familyIndex = ETBFontName->findText(family, Qt::MatchFixedString);
     ETBFontName->setCurrentIndex(familyIndex);
@@ -450,7 +459,9 @@ void TSelvarionMainForm::MainRichEditSelectionChange()
     ETBBullets->setChecked(MainRichEdit->textCursor().currentList() != nullptr);
     MBullets->setChecked(ETBBullets->isChecked());
 
-    const int tag = AlignmentTag(MainRichEdit->alignment());
+    // While the document is being replaced the cursor may stand in no block.
+    const QTextBlock block = MainRichEdit->textCursor().block();
+    const int tag = AlignmentTag(MainRichEdit->alignment(), block.isValid() ? block.textDirection() : Qt::LeftToRight);
     QToolButton* alignButtons[] = {ETBLeftAlign, ETBRightAlign, ETBCenterAlign};
     alignButtons[tag]->setChecked(true);
     MLeftAlign->setChecked(tag == 0);

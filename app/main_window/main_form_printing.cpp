@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <climits>
@@ -49,6 +50,25 @@ void TSelvarionMainForm::MPrintClick()
     }
 }
 
+TPrintHeading TSelvarionMainForm::PrintHeading() const
+{
+    TPrintHeading heading;
+    heading.text = GetShortDateTitle().toUpper();
+    // The style of the page's first character, in the font, size and colour of the edit toolbar.
+    heading.format = QTextCursor(MainRichEdit->document()).charFormat();
+    heading.format.setFontFamilies({ETBFontName->currentText()});
+    // A size box without a whole number leaves the title in the page's own size.
+    bool sizeOk = false;
+    const int size = ETBFontSize->currentText().trimmed().toInt(&sizeOk);
+    if (sizeOk && size > 0) {
+        heading.format.clearProperty(QTextFormat::FontPixelSize);
+        heading.format.setFontPointSize(size);
+    }
+    if (ETBFontColor->currentIndex() >= 0)
+        heading.format.setForeground(ETBFontColor->currentData().value<QColor>());
+    return heading;
+}
+
 void TSelvarionMainForm::PrintPages(int fromPage, int toPage)
 {
     if (MainRichEdit->document()->isEmpty()) {
@@ -57,18 +77,10 @@ void TSelvarionMainForm::PrintPages(int fromPage, int toPage)
         return;
     }
     const QString title = GetShortDateTitle();
-    TPrintHeading heading;
+    TPrintHeading heading = PrintHeading();
     // A Bible passage found in search mode is printed without the day's title.
-    if (!(BibleSearchDlg && BibleSearchDlg->FInSearchMode))
-        heading.text = title.toUpper();
-    heading.format.setFontFamilies({ETBFontName->currentText()});
-    // A size box without a whole number leaves the title in the page's own size.
-    bool sizeOk = false;
-    const int size = ETBFontSize->currentText().trimmed().toInt(&sizeOk);
-    if (sizeOk && size > 0)
-        heading.format.setFontPointSize(size);
-    if (ETBFontColor->currentIndex() >= 0)
-        heading.format.setForeground(ETBFontColor->currentData().value<QColor>());
+    if (BibleSearchDlg && BibleSearchDlg->FInSearchMode)
+        heading.text.clear();
     QPrinter& printer = Printer();
     SetInchMargins(printer);
     if (!PrintRichEditPages(QStringLiteral("Selvarion ") + title, *MainRichEdit, printer, fromPage,

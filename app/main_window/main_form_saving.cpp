@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -14,6 +13,7 @@
 #include "save_dialog.h"
 #include "selvarion_main_form.h"
 #include "ui_guards.h"
+#include "whole_file_write.h"
 
 namespace {
 
@@ -56,16 +56,28 @@ QString DeleteQuestionStart(TDayPage page)
 
 // Writes `data` as the whole new content of `path`: the old file stays as it was unless
 // everything was written. Returns the error text, empty on success.
-QString WriteWholeFile(const QString& path, const QByteArray& data)
+QString WriteFileSayingWhy(const QString& path, const QByteArray& data)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    const QString why = WriteWholeFile(path, data);
+    if (why.isEmpty())
         return {};
-    return QStringLiteral("Cannot write file \"%1\". %2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+    return QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 } // namespace
+
+void TSelvarionMainForm::RememberPersonalFile()
+{
+    const QFileInfo file(FPersonalFileName);
+    FPersonalFileSize = file.size();
+    FPersonalFileTime = file.lastModified();
+}
+
+bool TSelvarionMainForm::PersonalFileChangedElsewhere() const
+{
+    const QFileInfo file(FPersonalFileName);
+    return file.size() != FPersonalFileSize || file.lastModified() != FPersonalFileTime;
+}
 
 bool TSelvarionMainForm::CheckSaveChanges(QObject* sender)
 {
@@ -103,10 +115,13 @@ bool TSelvarionMainForm::MSaveClick(QObject* sender)
                                                 QMessageBox::Question,
                                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::No) {
+            // Print prints the page as it stands and leaves it edited.
+            if (sender == MPrint)
+                return true;
             TUpdateLock lock(this);
-            // Select Date may be cancelled and Print prints the page as shown: both need the
-            // day's page without the edits. Every other command replaces the page at once.
-            if (sender == MSelectDate || sender == MPrint)
+            // Select Date may be cancelled: it needs the day's page without the edits. Every
+            // other command replaces the page at once.
+            if (sender == MSelectDate)
                 DateBox->ShowDayPage(false);
             else
                 page.setModified(false);
@@ -125,11 +140,20 @@ bool TSelvarionMainForm::MSaveClick(QObject* sender)
             return false;
     }
 
+    // Another running program may have saved the file since the page was read from it.
+    if (kind == TSaveKind::Update && PersonalFileChangedElsewhere() &&
+        ShowMessageCentered(QStringLiteral("The personalized file \"%1\" was changed by another program "
+                                           "after this page was loaded. Replace it with this page?")
+                                .arg(QDir::toNativeSeparators(path)),
+                            QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+
     QString error;
     {
         TUpdateLock lock(this);
-        error = WriteWholeFile(path, SaveRtf(page));
+        error = WriteFileSayingWhy(path, SaveRtf(page));
         if (error.isEmpty()) {
+            RememberPersonalFile();
             SetHint(QStringLiteral("Saved as ") + QDir::toNativeSeparators(path));
             // The page now shows the saved file, also where the settings would not load it.
             if (FSavePrompt || kind != TSaveKind::Update) {
@@ -156,7 +180,7 @@ bool TSelvarionMainForm::MSaveAsClick()
     FSaveDialogDirectory = file.absolutePath();
     const QTextDocument& page = *MainRichEdit->document();
     const bool richText = file.suffix().toUpper() == QLatin1String("RTF");
-    const QString error = WriteWholeFile(fileName, richText ? SaveRtf(page) : page.toPlainText().toUtf8());
+    const QString error = WriteFileSayingWhy(fileName, richText ? SaveRtf(page) : page.toPlainText().toUtf8());
     if (!error.isEmpty()) {
         ShowMessageCentered(error, QMessageBox::Critical, QMessageBox::Ok);
         return false;
@@ -170,8 +194,9 @@ bool TSelvarionMainForm::MSaveAsClick()
 void TSelvarionMainForm::MDeleteFileClick()
 {
     const QString path = QDir::toNativeSeparators(FPersonalFileName);
-    const QString question = DeleteQuestionStart(CurrentPage()) + path +
-                             QStringLiteral("\n\nfrom your hard disk?");
+    QString question = DeleteQuestionStart(CurrentPage()) + path + QStringLiteral("\n\nfrom your hard disk?");
+    if (MainRichEdit->document()->isModified())
+        question += QStringLiteral("\n\nThe changes made to the page on screen will be lost.");
     if (ShowMessageCentered(question, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) !=
         QMessageBox::Ok)
         return;

@@ -25,6 +25,7 @@
 #include "app_folders.h"
 #include "bar_picture_style.h"
 #include "bible_search_dlg.h"
+#include "custom_find_dialog.h"
 #include "date_box.h"
 #include "font_aliases.h"
 #include "help_contexts.h"
@@ -631,10 +632,14 @@ void TSelvarionMainForm::MTroparionKontakionClick(QObject* sender)
     const TFindSaintTexts texts = FindSaintTexts(page);
     SetFindSaintTexts(QLatin1String(texts.menuCaption), QLatin1String(texts.buttonCaption),
                       QLatin1String(texts.hint), QLatin1String(texts.hint));
-    if (page != TDayPage::LivesSaints) {
+    // While the Find dialog is open its commands stay off, so that it keeps its mode and text.
+    if (page != TDayPage::LivesSaints && !(CustomFindDialog && CustomFindDialog->isVisible())) {
         MFindSaint->setEnabled(true);
         MTBFindSaint->setEnabled(true);
     }
+    // Bible verses are only ever looked up over the readings page.
+    if (page != TDayPage::DailyBibleReadings && BibleSearchDlg)
+        BibleSearchDlg->close();
     // New typing on the page starts plain: default characters, flush left, no bullet.
     QTextCursor cursor = MainRichEdit->textCursor();
     cursor.setCharFormat(QTextCharFormat());

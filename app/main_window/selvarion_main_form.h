@@ -2,6 +2,7 @@
 // The main window: the editor with the day's page, the icon column, the date and feast
 // bars, the toolbars, the menus and the two-panel status bar. Its calendar and page menu
 // items are live settings that the rest of the program reads at the moment of use.
+#include <QDateTime>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPoint>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "day_page_names.h"
+#include "rich_edit_printing.h"
 
 class QAction;
 class QComboBox;
@@ -50,6 +52,9 @@ public:
     QString FPersonalFileName;
     // The shown page was read from FPersonalFileName (not only named after it).
     bool FPersonalFileShown = false;
+    // Size and time of FPersonalFileName when the page was read from it or saved to it.
+    qint64 FPersonalFileSize = -1;
+    QDateTime FPersonalFileTime;
     QString FMyDocumentsDir;
     QString FAppDataDir;        // ends with a separator
     QString FHelpFileName;
@@ -208,6 +213,11 @@ public:
     // The shown day as "January 7", or in old-calendar mode "January 1/14" (old/civil day).
     QString GetShortDateTitle() const;
 
+    // Takes the size and time of FPersonalFileName as the page on screen knows the file.
+    void RememberPersonalFile();
+    // The file differs from what the page on screen knows: another program saved it since.
+    bool PersonalFileChangedElsewhere() const;
+
     // Asked before the shown page is left or rebuilt: a changed page may be kept first.
     // False when the user cancels or the save fails; the asking command then ends.
     bool CheckSaveChanges(QObject* sender);
@@ -282,6 +292,8 @@ public:
     // Printing of the shown page.
     void MPrintClick();
     void PrintPages(int fromPage, int toPage);
+    // The title line printed above the page: the day's short date title in capitals.
+    TPrintHeading PrintHeading() const;
     void PrintSelection();
     // The printer that printing uses (created on first use).
     QPrinter& Printer();

@@ -2,49 +2,133 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <memory>
+#include <utility>
 
-bool CopyFileReplacing(const QString& source, const QString& target, QFileDevice::Permissions permissions,
-                       QString& error)
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include "file_mapping.h"
+
+namespace {
+
+constexpr size_t ChunkBytes = 1 << 20;
+
+QString SystemError(int error)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error = in.errorString();
-        return false;
-    }
-    const QFileInfo info(target);
-    QTemporaryFile out(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-    if (!out.open()) {
-        error = out.errorString();
-        return false;
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0) {
-            error = in.errorString();
+    return QString::fromLocal8Bit(selvmap::SystemErrorText(error));
+}
+
+// Writes all of `size` bytes; false with errno set.
+bool WriteFully(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = EIO;
             return false;
+        }
+        data += put;
+        size -= size_t(put);
+    }
+    return true;
+}
+
+// A file descriptor, closed with its holder.
+class TDescriptor {
+public:
+    explicit TDescriptor(int fd) : FFd(fd) {}
+    ~TDescriptor()
+    {
+        if (FFd >= 0)
+            ::close(FFd);
+    }
+    TDescriptor(const TDescriptor&) = delete;
+    TDescriptor& operator=(const TDescriptor&) = delete;
+    int Fd() const { return FFd; }
+    // Closes it now; false with errno set.
+    bool Close() { return ::close(std::exchange(FFd, -1)) == 0; }
+
+private:
+    int FFd;
+};
+
+// The copy under its passing name beside the target, removed unless it got the target's name.
+class TPassingFile : public TDescriptor {
+public:
+    explicit TPassingFile(std::string name) : TDescriptor(::mkostemp(name.data(), O_CLOEXEC)), FName(std::move(name))
+    {
+        FKept = Fd() < 0;   // nothing was made
+    }
+    ~TPassingFile()
+    {
+        if (!FKept)
+            ::unlink(FName.c_str());
+    }
+    const std::string& Name() const { return FName; }
+    void Keep() { FKept = true; }
+
+private:
+    std::string FName;
+    bool FKept;
+};
+
+} // namespace
+
+TCopyResult CopyFileReplacing(const QString& source, const QString& target, QFileDevice::Permissions permissions,
+                              QString& error, const TCopyProgress& progress)
+{
+    std::string why;
+    selvmap::FileStamp stamp;
+    const int in = selvmap::OpenRegularFile(QFile::encodeName(source).toStdString(), why, &stamp);
+    if (in < 0) {
+        error = QString::fromLocal8Bit(why);
+        return TCopyResult::Failed;
+    }
+    const TDescriptor input(in);
+    const QFileInfo place(target);
+    TPassingFile out(QFile::encodeName(place.absolutePath() + QStringLiteral("/.") + place.fileName() +
+                                       QStringLiteral(".XXXXXX")).toStdString());
+    if (out.Fd() < 0) {
+        error = SystemError(errno);
+        return TCopyResult::Failed;
+    }
+    const auto buffer = std::make_unique_for_overwrite<char[]>(ChunkBytes);
+    for (qint64 done = 0;;) {
+        const ssize_t got = ::read(in, buffer.get(), ChunkBytes);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 || (got > 0 && !WriteFully(out.Fd(), buffer.get(), size_t(got)))) {
+            error = SystemError(errno);
+            return TCopyResult::Failed;
         }
         if (got == 0)
             break;
-        if (out.write(buffer, got) != got) {
-            error = out.errorString();
-            return false;
-        }
+        done += got;
+        if (progress && !progress(done, stamp.size))
+            return TCopyResult::Cancelled;
     }
-    if (!out.flush() || !out.setPermissions(permissions)) {
-        error = out.errorString();
-        return false;
+    // The copy has reached the disk before it takes the target's name.
+    if (::fsync(out.Fd()) != 0 || !out.Close()) {
+        error = SystemError(errno);
+        return TCopyResult::Failed;
     }
-    out.close();
-    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(target).constData()) != 0) {
-        error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+    QFile copy(QFile::decodeName(out.Name().c_str()));
+    if (!copy.setPermissions(permissions)) {
+        error = copy.errorString();
+        return TCopyResult::Failed;
     }
-    out.setAutoRemove(false);
-    return true;
+    if (std::rename(out.Name().c_str(), QFile::encodeName(target).constData()) != 0) {
+        error = SystemError(errno);
+        return TCopyResult::Failed;
+    }
+    out.Keep();
+    return TCopyResult::Copied;
 }

@@ -1,9 +1,11 @@
 #include "installed_versions.h"
 
+#include <QFile>
 #include <QUuid>
 
 #include <algorithm>
 
+#include "bible_text.h"
 #include "reg_ini_file.h"
 
 namespace {
@@ -11,20 +13,62 @@ namespace {
 // The value names of a part begin with its prefix: OldT, OldTBibleReadingsReady, ...
 const QString PartPrefixes[3] = {QStringLiteral("OldT"), QStringLiteral("NewT"), QStringLiteral("Apoc")};
 
+// The versions' records: the sections of the records key but the list.
+QStringList RecordSections(const TRegIniFile& records)
+{
+    QStringList sections = records.ReadSections();
+    sections.removeIf([](const QString& name) { return name.compare(InstalledFileListSection, Qt::CaseInsensitive) == 0; });
+    return sections;
+}
+
+// The records in the order of `listed` where it names them, then in the store's order; at
+// most MaxInstalledVersions.
+QStringList InListOrder(const QStringList& listed, const TRegIniFile& records)
+{
+    const QStringList sections = RecordSections(records);
+    QStringList versions;
+    for (const QString& name : listed)
+        for (const QString& section : std::as_const(sections))
+            if (section.compare(name, Qt::CaseInsensitive) == 0 && !versions.contains(section))
+                versions << section;
+    for (const QString& section : std::as_const(sections))
+        if (!versions.contains(section))
+            versions << section;
+    return versions.mid(0, MaxInstalledVersions);
+}
+
+// The names of the list section, in its order, whatever its count says.
+QStringList ListedNames(const TRegIniFile& records, const QString& section)
+{
+    QStringList names;
+    const int values = int(records.ReadSection(section).size());
+    for (int n = 1; n <= values; ++n)
+        names << records.ReadString(section, QStringLiteral("File%1").arg(n), QString());
+    return names;
+}
+
 } // namespace
 
 QStringList LoadInstalledFileList(const QString& section, const QString& key)
 {
-    const TRegIniFile registry(key);
-    const int count = std::clamp(registry.ReadInteger(section, QStringLiteral("FileCount"), 0), 0,
-                                 MaxInstalledVersions);
-    QStringList versions;
-    for (int n = 1; n <= count; ++n) {
-        const QString name = registry.ReadString(section, QStringLiteral("File%1").arg(n), QString());
-        if (!name.isEmpty() && !versions.contains(name, Qt::CaseInsensitive))
-            versions << name;
+    const TRegIniFile records(key);
+    return InListOrder(ListedNames(records, section), records);
+}
+
+QStringList RewriteInstalledFileList(const QString& oldName, const QString& newName)
+{
+    QStringList listed;
+    {
+        const TRegIniFile records(InstalledFilesKey);
+        listed = ListedNames(records, InstalledFileListSection);
+        if (!newName.isEmpty())
+            for (QString& name : listed)
+                if (name.compare(oldName, Qt::CaseInsensitive) == 0)
+                    name = newName;
+        listed = InListOrder(listed, records);
     }
-    return versions;
+    SaveInstalledFileList(listed, InstalledFileListSection, InstalledFilesKey);
+    return listed;
 }
 
 void SaveInstalledFileList(const QStringList& versions, const QString& section, const QString& key)
@@ -81,6 +125,19 @@ void RenameInstalledFile(const QString& oldName, const QString& newName)
 bool InstalledFileExists(const QString& version, const TRegIniFile& records)
 {
     return !version.isEmpty() && records.SectionExists(version);
+}
+
+QString RecordName(const QString& version, const TRegIniFile& records)
+{
+    for (const QString& section : RecordSections(records))
+        if (section.compare(version, Qt::CaseInsensitive) == 0)
+            return section;
+    return {};
+}
+
+bool PlainFileName(const QString& fileName)
+{
+    return bibletext::IsPlainFileName(QFile::encodeName(fileName).toStdString());
 }
 
 QString ReadInstalledFileName(const QString& version, const TRegIniFile& records)

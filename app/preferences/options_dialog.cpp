@@ -137,7 +137,7 @@ TOptionsDialog::~TOptionsDialog()
 {
     SaveDialogPosition(*this, QStringLiteral("OptionsDialogWindow"), SettingsKey);
     SavePreferences(*this, FMainForm, QStringLiteral("Options"), SettingsKey);
-    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
+    // The list of installed versions was written as it changed, merged with the store's.
     FMainForm.OptionsDialog = nullptr;
 }
 
@@ -232,6 +232,13 @@ void TOptionsDialog::CancelButtonClick()
         SetVersionColor(label, InForceColor);
     for (QLabel* label : ActiveVersionLabels)
         SetVersionColor(label, InForceColor);
+    // A page that followed the loading choice goes back with it.
+    if (FPageBeforeChoice && *FPageBeforeChoice != FMainForm.FPersonalFileShown) {
+        TUpdateLock lock(&FMainForm);
+        FMainForm.DateBox->FForcePersonalized = *FPageBeforeChoice;
+        FMainForm.DateBox->ShowDayPage(false);
+    }
+    FPageBeforeChoice.reset();
 }
 
 void TOptionsDialog::reject()
@@ -289,6 +296,8 @@ void TOptionsDialog::LoadPersonalizedClick(QRadioButton* sender)
         (FLoadPersonalizedBeforeClick ? LoadPersonalized : LoadOriginal)->setChecked(true);
         return;
     }
+    if (!FPageBeforeChoice)
+        FPageBeforeChoice = FMainForm.FPersonalFileShown;
     FMainForm.DateBox->ShowDayPage(false);
 }
 
@@ -337,6 +346,10 @@ void TOptionsDialog::childEvent(QChildEvent* e)
 void TOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    FPageBeforeChoice.reset();
+    // Another running program may have installed or removed versions meanwhile.
+    FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
+    ShowInstalledVersions();
     FMainForm.FHelpKeyPressed = false;
     PageControl->setFocus();
 }

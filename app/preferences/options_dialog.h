@@ -242,5 +242,8 @@ private:
     bool FAddDontAskBox = false;
     // The choice of the loading radio buttons when one of them was last pressed.
     bool FLoadPersonalizedBeforeClick = true;
+    // Whether the page showed a personalized file before the loading choice first reloaded it
+    // (unset until then): Cancel shows that page again.
+    std::optional<bool> FPageBeforeChoice;
     bool FDontAskTicked = false;
 };

@@ -11,9 +11,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <functional>
+
 #include "app_folders.h"
 #include "dialog_hook.h"
+#include "bible_search_dlg.h"
 #include "file_copy.h"
+#include "file_progress.h"
 #include "help_keys.h"
 #include "selvarion_main_form.h"
 #include "short_path.h"
@@ -107,27 +111,38 @@ void TOptionsDialog::ScanButtonClick()
                              static_cast<QWidget*>(FileBrowseButton), static_cast<QWidget*>(ScanButton)})
         control->setEnabled(false);
     TScanResult scan;
-    const TScanFailure failure = ScanBibleFile(FInstallFileName, scan);
+    TFileProgress progress(this, QStringLiteral("Scanning ") + MessageQuote + fileName + MessageQuote +
+                                     QStringLiteral("..."));
+    const TScanFailure failure = ScanBibleFile(FInstallFileName, scan, std::ref(progress));
     font.setBold(false);
     ScanFileLabel->setFont(font);
     ScanFileLabel->setText(idle);
     InstallCancelButton->setEnabled(true);
+    // Books whose lines cannot be read are left out, and named.
+    const QString damaged = QStringLiteral("Some lines of the selected file are not a book code, a chapter, a verse "
+                                           "and a text, one column each. These books are left out: ") +
+                            scan.damagedBooks.join(QStringLiteral(", ")) + QStringLiteral(".");
     if (failure != TScanFailure::None || !scan.FoundAny()) {
         for (QWidget* control : {static_cast<QWidget*>(SelectFileLabel), static_cast<QWidget*>(FileBrowseButton),
                                  static_cast<QWidget*>(ScanButton)})
             control->setEnabled(true);
+        if (failure == TScanFailure::Cancelled)
+            return;
         if (failure == TScanFailure::CannotOpen)
             return refuse(QStringLiteral("Unable to open the selected file.") + MessageLineBreak +
                               QStringLiteral("Select another file and try again."),
                           QMessageBox::Critical);
-        if (failure == TScanFailure::CannotMap)
-            return refuse(QStringLiteral("Unable to create file mapping.") + MessageLineBreak +
+        if (failure == TScanFailure::Empty)
+            return refuse(QStringLiteral("The selected file is empty.") + MessageLineBreak +
                               QStringLiteral("Select another file and try again."),
                           QMessageBox::Critical);
-        return refuse(QStringLiteral("The selected file is not an Unbound Bible text.") + MessageLineBreak +
-                          QStringLiteral("Select another file to scan."),
+        return refuse((scan.damagedBooks.isEmpty() ? QStringLiteral("The selected file is not an Unbound Bible text.")
+                                                   : damaged) +
+                          MessageLineBreak + QStringLiteral("Select another file to scan."),
                       QMessageBox::Information);
     }
+    if (!scan.damagedBooks.isEmpty())
+        ShowDialogMessage(damaged, QMessageBox::Information, QMessageBox::Ok);
     FScan = scan;
     ShowScanResult(scan);
     const QString suggested = SuggestedVersionName(fileName);
@@ -227,7 +242,14 @@ void TOptionsDialog::InstallChosenFile()
         QString error;
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup |
                               QFileDevice::ReadOther;
-        if (!CopyFileReplacing(FInstallFileName, FMainForm.FAppDataDir + fileName, readOnly, error)) {
+        TFileProgress progress(this, QStringLiteral("Copying ") + MessageQuote + fileName + MessageQuote +
+                                         QStringLiteral("..."));
+        const TCopyResult copied =
+            CopyFileReplacing(FInstallFileName, FMainForm.FAppDataDir + fileName, readOnly, error, std::ref(progress));
+        // Cancelled: the page stays as it was, for another try.
+        if (copied == TCopyResult::Cancelled)
+            return;
+        if (copied == TCopyResult::Failed) {
             ShowDialogMessage(QStringLiteral("Unable to copy ") + MessageQuote + fileName + MessageQuote +
                                   QStringLiteral(" to the program directory.") + MessageLineBreak + error +
                                   QStringLiteral(".") + MessageLineBreak + MessageQuote + fileName +
@@ -236,10 +258,9 @@ void TOptionsDialog::InstallChosenFile()
             return InstallCancelButtonClick();
         }
     }
-    const QString name = TypedName();
-    SaveInstalledFileInfo(name, fileName, *FScan, InstalledFilesKey);
-    FInstalledVersions << name;
-    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
+    FMainForm.BibleSearchDlg->ForgetFile(fileName.toStdString());
+    SaveInstalledFileInfo(TypedName(), fileName, *FScan, InstalledFilesKey);
+    FInstalledVersions = RewriteInstalledFileList();
     ShowInstalledVersions();
     LeaveInstallPage();
 }

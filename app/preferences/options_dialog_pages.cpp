@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "settings_store.h"
+#include "version_name_label.h"
 #include "version_roles.h"
 
 namespace {
@@ -26,7 +27,7 @@ T* Named(T* widget, const QString& name)
 
 QLabel* VersionNameLabel(const QString& name)
 {
-    auto* label = Named(new QLabel(BuiltInVersionName), name);
+    auto* label = Named(new TVersionNameLabel(BuiltInVersionName), name);
     SetVersionColor(label, InForceColor);
     return label;
 }
@@ -111,7 +112,7 @@ void TOptionsDialog::BuildBibleFilesPage()
         radio->setProperty("tag", i + 1);
         radio->setEnabled(false);
         radio->hide();
-        auto* label = Named(new QLabel(i == 0 ? BuiltInVersionName : QStringLiteral("Not Installed")),
+        auto* label = Named(new TVersionNameLabel(i == 0 ? BuiltInVersionName : QStringLiteral("Not Installed")),
                             QStringLiteral("FileLabel%1").arg(i));
         label->setEnabled(i == 0);
         grid->addWidget(radio, i, 0);
@@ -214,12 +215,13 @@ void TOptionsDialog::BuildInstallPage()
     NameLabel = AddLabel(groupLayout, "NameLabel", QStringLiteral("Enter a Version Name for this File:"));
     NameLabel->hide();
     NameEdit = Named(new QLineEdit, QStringLiteral("NameEdit"));
-    NameEdit->setMaxLength(45);
+    NameEdit->setMaxLength(MaxVersionNameLength);
     NameEdit->setEnabled(false);
     NameEdit->hide();
     groupLayout->addWidget(NameEdit);
     FinishedLabel = AddLabel(groupLayout, "FinishedLabel", QString());
-    FinishedNameLabel = AddLabel(groupLayout, "FinishedNameLabel", QString());
+    FinishedNameLabel = Named(new TVersionNameLabel, QStringLiteral("FinishedNameLabel"));
+    groupLayout->addWidget(FinishedNameLabel);
     FinishedLabel->hide();
     FinishedNameLabel->hide();
     HiddenLabel = Named(new QLabel(QStringLiteral("Hidden Label"), InstallUnboundBible), QStringLiteral("HiddenLabel"));

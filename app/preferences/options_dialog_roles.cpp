@@ -14,6 +14,7 @@
 #include "bible_search_dlg.h"
 #include "date_box.h"
 #include "selvarion_main_form.h"
+#include "settings_store.h"
 #include "ui_guards.h"
 #include "version_roles.h"
 
@@ -232,8 +233,10 @@ bool TOptionsDialog::ApplyButtonClick()
         FSavedVersionNames[role] = labels[role]->text();
         changed = true;
     }
-    if (changed)
+    if (changed) {
         FMainForm.BibleSearchDlg->RoleVersionsChanged();
+        SaveVersionRoles(FSavedVersionNames);
+    }
     if (readingsChanged)
         RebuildReadingsPage(rebuild);
     return true;

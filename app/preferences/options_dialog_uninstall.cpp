@@ -13,11 +13,14 @@
 #include <QTabWidget>
 
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "bible_search_dlg.h"
 #include "file_copy.h"
+#include "file_progress.h"
 #include "selvarion_main_form.h"
+#include "settings_store.h"
 #include "ui_guards.h"
 #include "version_roles.h"
 
@@ -27,9 +30,9 @@ namespace {
 constexpr int AnswerYes = 6;
 constexpr int AnswerNo = 7;
 
-// Copies the installed file `fileName` into the backup folder of `dataDir`; false, with
+// Copies the installed file `fileName` into the backup folder of `dataDir`; not copied, with
 // the message to show, when the folder or the copy cannot be made.
-bool BackUp(const QString& dataDir, const QString& fileName, QString& message)
+TCopyResult BackUp(QWidget* owner, const QString& dataDir, const QString& fileName, QString& message)
 {
     const QString folder = dataDir + QStringLiteral("Backup/");
     const QString notBackedUp =
@@ -40,20 +43,23 @@ bool BackUp(const QString& dataDir, const QString& fileName, QString& message)
         message = QStringLiteral("Unable to create the backup directory.") + MessageLineBreak +
                   QString::fromLocal8Bit(error.message()) + QStringLiteral(".") + MessageLineBreak +
                   notBackedUp;
-        return false;
+        return TCopyResult::Failed;
     }
     const QString source = dataDir + fileName;
     QString copyError;
-    if (!CopyFileReplacing(source, folder + fileName, QFileInfo(source).permissions(), copyError)) {
+    TFileProgress progress(owner, QStringLiteral("Backing up ") + MessageQuote + fileName + MessageQuote +
+                                      QStringLiteral("..."));
+    const TCopyResult copied = CopyFileReplacing(source, folder + fileName, QFileInfo(source).permissions(),
+                                                 copyError, std::ref(progress));
+    if (copied == TCopyResult::Failed)
         message = QStringLiteral("Unable to copy ") + MessageQuote + fileName + MessageQuote +
                   QStringLiteral(" to the backup directory.") + MessageLineBreak + copyError +
                   QStringLiteral(".") + MessageLineBreak + notBackedUp;
-        return false;
-    }
-    message = QStringLiteral("The file ") + MessageQuote + fileName + MessageQuote +
-              QStringLiteral(" was backed") + QStringLiteral(" up to") + MessageLineBreak + dataDir +
-              QStringLiteral("Backup.");
-    return true;
+    else
+        message = QStringLiteral("The file ") + MessageQuote + fileName + MessageQuote +
+                  QStringLiteral(" was backed") + QStringLiteral(" up to") + MessageLineBreak + dataDir +
+                  QStringLiteral("Backup.");
+    return copied;
 }
 
 } // namespace
@@ -121,6 +127,9 @@ void TOptionsDialog::UninstallSelectedVersion()
     const int index = SelectedSlot() - 1;
     const QString version = FInstalledVersions[index];
     const QString fileName = ReadInstalledFileName(version);
+    // A record whose file name leads out of the data folder is damaged: no file is touched for it.
+    const bool damaged = !fileName.isEmpty() && !PlainFileName(fileName);
+    const bool hasFile = !fileName.isEmpty() && !damaged;
 
     // The readings page is built again from the built-in files: its edits are asked about first.
     bool readingsInForce = false;
@@ -130,7 +139,7 @@ void TOptionsDialog::UninstallSelectedVersion()
     if (readingsInForce && FMainForm.ReadingsPageBuilt() && !FMainForm.CheckSaveChanges(UninstallEditOKButton))
         return UninstallEditCancelButtonClick();
 
-    if (!FDontAskSave) {
+    if (hasFile && !FDontAskSave) {
         bool dontAsk = false;
         const auto answer =
             AskWithDontAskAgain(QStringLiteral("The file ") + MessageQuote + fileName + MessageQuote +
@@ -141,14 +150,15 @@ void TOptionsDialog::UninstallSelectedVersion()
         if (dontAsk)
             dontAskAgain(FDontAskSave);
     }
-    if (FSaveBackups == AnswerYes && !fileName.isEmpty()) {
+    if (hasFile && FSaveBackups == AnswerYes) {
         QString message;
-        if (!BackUp(FMainForm.FAppDataDir, fileName, message)) {
+        const TCopyResult backedUp = BackUp(this, FMainForm.FAppDataDir, fileName, message);
+        if (backedUp == TCopyResult::Failed)
             ShowDialogMessage(message + MessageLineBreak + MessageQuote + version + MessageQuote +
                                   QStringLiteral(" stays installed."),
                               QMessageBox::Critical, QMessageBox::Ok);
+        if (backedUp != TCopyResult::Copied)
             return UninstallEditCancelButtonClick();
-        }
         ShowDialogMessage(message, QMessageBox::Information, QMessageBox::Ok);
     }
 
@@ -164,16 +174,25 @@ void TOptionsDialog::UninstallSelectedVersion()
         if (labels[role]->text() == version)
             labels[role]->setText(BuiltInVersionName);
     }
-    if (inForce)
+    if (inForce) {
         FMainForm.BibleSearchDlg->RoleVersionsChanged();
+        SaveVersionRoles(FSavedVersionNames);
+    }
     EraseInstalledFileInfo(version);
-    FInstalledVersions.removeAt(index);
-    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
-    if (!fileName.isEmpty()) {
+    FInstalledVersions = RewriteInstalledFileList();
+    if (hasFile) {
         const QString path = FMainForm.FAppDataDir + fileName;
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
         QFile::remove(path);
+        FMainForm.BibleSearchDlg->ForgetFile(fileName.toStdString());
     }
+    if (damaged)
+        ShowDialogMessage(QStringLiteral("The record of ") + MessageQuote + version + MessageQuote +
+                              QStringLiteral(" was damaged: its file name ") + MessageQuote + fileName +
+                              MessageQuote + QStringLiteral(" is not the name of a file in the data folder.") +
+                              MessageLineBreak +
+                              QStringLiteral("The version was uninstalled, and no file was backed up or removed."),
+                          QMessageBox::Warning, QMessageBox::Ok);
     if (readingsInForce)
         RebuildReadingsPage(true);
     ShowInstalledVersions();
@@ -199,17 +218,21 @@ void TOptionsDialog::RenameVersion()
 {
     const QString oldName = FInstalledVersions[FRenameIndex];
     const QString newName = TypedName();
-    FInstalledVersions[FRenameIndex] = newName;
     RenameInstalledFile(oldName, newName);
-    SaveInstalledFileList(FInstalledVersions, InstalledFileListSection, InstalledFilesKey);
+    FInstalledVersions = RewriteInstalledFileList(oldName, newName);
     // The roles that name the version, in force or pending, follow the new name.
     const auto labels = VersionLabels();
+    bool inForce = false;
     for (size_t role = 0; role < labels.size(); ++role) {
         if (labels[role]->text() == oldName)
             labels[role]->setText(newName);
-        if (FSavedVersionNames[role] == oldName)
+        if (FSavedVersionNames[role] == oldName) {
             FSavedVersionNames[role] = newName;
+            inForce = true;
+        }
     }
+    if (inForce)
+        SaveVersionRoles(FSavedVersionNames);
     ShowInstalledVersions();
     LeaveInstallPage();
 }

@@ -42,6 +42,12 @@ void WriteVersionRecord(TRegIniFile& registry)
     registry.SetLazyWrite(false);
 }
 
+void WriteVersionRoles(TRegIniFile& registry, const QString& section, const std::array<QString, 6>& versions)
+{
+    for (size_t i = 0; i < versions.size(); ++i)
+        registry.WriteString(section, VersionNameValues[i], versions[i]);
+}
+
 } // namespace
 
 void GetVersionInfoValue(const QString& name, QString& value)
@@ -203,9 +209,11 @@ void SavePreferences(const TOptionsDialog& dialog, const TSelvarionMainForm& for
     registry.WriteBool(section, QStringLiteral("LoadPersonalizedFiles"), dialog.LoadPersonalized->isChecked());
     registry.WriteString(section, QStringLiteral("SaveDialogDirectory"), form.FSaveDialogDirectory);
     registry.WriteString(section, QStringLiteral("SelectFilenameDirectory"), dialog.FBrowseDirectory);
+    std::array<QString, 6> versions;
     const auto labels = dialog.VersionLabels();
     for (size_t i = 0; i < labels.size(); ++i)
-        registry.WriteString(section, VersionNameValues[i], labels[i]->text());
+        versions[i] = labels[i]->text();
+    WriteVersionRoles(registry, section, versions);
 }
 
 void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QString& section,
@@ -233,13 +241,15 @@ void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QSt
     // The records are read once, and only when a role names an installed version.
     std::optional<TRegIniFile> records;
     for (size_t i = 0; i < 6; ++i) {
-        // A version no record holds any more is read with the built-in files, and named so.
         versionNames[i] = registry.ReadString(section, VersionNameValues[i], BuiltInVersionName);
         if (versionNames[i] == BuiltInVersionName)
             continue;
         if (!records)
             records.emplace(InstalledFilesKey);
-        if (!InstalledFileExists(versionNames[i], *records))
+        // A version is named as its record spells it; one no record holds any more is read
+        // with the built-in files, and named so.
+        versionNames[i] = RecordName(versionNames[i], *records);
+        if (versionNames[i].isEmpty())
             versionNames[i] = BuiltInVersionName;
     }
 
@@ -267,6 +277,12 @@ void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QSt
     const auto labels = dialog.VersionLabels();
     for (size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(versionNames[i]);
+}
+
+void SaveVersionRoles(const std::array<QString, 6>& versions)
+{
+    TRegIniFile registry(SettingsKey);
+    WriteVersionRoles(registry, OptionsSection, versions);
 }
 
 void SaveBibleSearchSettings(const TBibleSearchDlg& dialog, const QString& section, const QString& key)

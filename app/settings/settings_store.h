@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 class QWidget;
 class TBibleSearchDlg;
 class TOptionsDialog;
@@ -41,6 +43,10 @@ void SavePreferences(const TOptionsDialog& dialog, const TSelvarionMainForm& for
                      const QString& section, const QString& key);
 void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QString& section,
                      const QString& key);
+
+// Writes the six roles' versions (readings Old Testament, New Testament, Apocrypha, then search)
+// at once, as they change, beside the Preferences that write them at exit.
+void SaveVersionRoles(const std::array<QString, 6>& versions);
 
 void SaveBibleSearchSettings(const TBibleSearchDlg& dialog, const QString& section,
                              const QString& key);

@@ -12,6 +12,7 @@
 #include "date_box.h"
 #include "screen_classes.h"
 #include "selvarion_main_form.h"
+#include "settings_store.h"
 
 TCalendarSelectQuery::TCalendarSelectQuery(TSelvarionMainForm& mainForm)
     : QDialog(&mainForm, Qt::Dialog | Qt::FramelessWindowHint), FMainForm(mainForm)
@@ -113,5 +114,7 @@ void TCalendarSelectQuery::ContinueButtonClick()
     FMainForm.setWindowTitle(newCalendar ? QStringLiteral("Selvarion - New Calendar")
                                          : QStringLiteral("Selvarion - Old Calendar"));
     FMainForm.ShowHintInStatusBar();
+    // The choice is kept at once: the record that stops this question is written next.
+    SaveViewOptions(FMainForm, QStringLiteral("Options"), SettingsKey);
     accept();
 }

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include "whole_file_write.h"
+
 namespace {
 
 const QByteArray RestoreRequest = QByteArrayLiteral("restore\n");
@@ -79,11 +81,9 @@ TSingleInstance::TLock TSingleInstance::Acquire()
         return TLock::Taken;
     if (FLock->error() == QLockFile::LockFailedError)
         return TLock::HeldElsewhere;
-    ReportNoSingleInstance(
-        QStringLiteral("cannot create the lock file \"%1\"%2")
-            .arg(FLock->fileName(),
-                 FLock->error() == QLockFile::PermissionError ? QStringLiteral(" (permission denied)")
-                                                              : QString()));
+    const QString why = WhyFileCannotBeMade(FLock->fileName());
+    ReportNoSingleInstance(QStringLiteral("cannot create the lock file \"%1\"%2")
+                               .arg(FLock->fileName(), why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
     return TLock::Unavailable;
 }
 

@@ -30,7 +30,6 @@ void BuildPage(benchmark::State& state, QDate day, bool freshReader)
         state.SkipWithError("date not accepted");
         return;
     }
-    const TReadingsFolders folders{controls.ProgramDir(), controls.AppDataDir()};
     auto newReader = [&] {
         auto reader = std::make_unique<TBibleReader>(controls, messages);
         reader->FMappedText = reader->MapBibleFile(reader->FNewTReadingsFile);
@@ -45,7 +44,7 @@ void BuildPage(benchmark::State& state, QDate day, bool freshReader)
             reader = newReader();
             state.ResumeTiming();
         }
-        std::string page = BuildBibleReadingsPage(calendar, *reader, settings, messages, folders);
+        std::string page = BuildBibleReadingsPage(calendar, *reader, settings, messages);
         bytes = page.size();
         benchmark::DoNotOptimize(page);
     }

@@ -15,6 +15,11 @@ const char* const BuiltInNames[3] = {BuiltInOldTFile, BuiltInNewTFile, BuiltInAp
 
 bool ValidPart(int part) { return part >= 0 && part <= 2; }
 
+// The copies of the files read last are kept, at most this many, and only while they fit
+// in this many bytes (the copy in use is always kept).
+constexpr size_t MaxKeptCopies = 6;
+constexpr uint64_t MaxKeptBytes = 64u << 20;
+
 }  // namespace
 
 // Keeps a summary's key positions in FKeys for its lifetime.
@@ -28,21 +33,85 @@ private:
     TBibleReader& reader_;
 };
 
+void TRequestMessages::ShowMessage(const std::string& text) {
+    if (FDepth > 0 && FShownInRequest) return;
+    FShownInRequest = FDepth > 0;
+    FShown.ShowMessage(text);
+}
+
+void TRequestMessages::BeginRequest() {
+    if (FDepth++ == 0) FShownInRequest = false;
+}
+
+void TRequestMessages::EndRequest() { --FDepth; }
+
 TBibleReader::TBibleReader(IBibleSearchControls& controls, IMessageSink& messages)
     : Controls(controls), Messages(messages) {}
 
-TBibleReader::~TBibleReader() { selvmap::UnmapFileView(FMappedText, FMappedSize); }
-
-const char* TBibleReader::MapBibleFile(const std::string& fileName) {
-    selvmap::UnmapFileView(FMappedText, FMappedSize);
-    FMappedText = nullptr;
-    FMappedSize = 0;
+std::string TBibleReader::BibleFilePath(const std::string& fileName) const {
     const size_t dot = fileName.rfind('.');
     const bool builtIn = dot != std::string::npos && fileName.compare(dot, std::string::npos, ".dat") == 0;
-    const std::string folder = builtIn ? Controls.ProgramDir() : Controls.AppDataDir();
-    FMappedText = selvmap::MapFileView(folder + fileName, FMappedSize, &FMappedStamp);
-    FStampedView = FMappedText;
+    return (builtIn ? Controls.ProgramDir() : Controls.AppDataDir()) + fileName;
+}
+
+std::shared_ptr<const selvmap::FileCopy> TBibleReader::KeptCopy(const std::string& path) {
+    selvmap::FileStamp stamp;
+    if (!selvmap::RegularFileStamp(path, stamp)) return nullptr;
+    for (auto it = FKeptCopies.begin(); it != FKeptCopies.end(); ++it) {
+        if ((*it)->path != path || (*it)->stamp != stamp) continue;
+        auto copy = *it;
+        FKeptCopies.erase(it);
+        FKeptCopies.push_back(copy);
+        return copy;
+    }
+    return nullptr;
+}
+
+void TBibleReader::Keep(std::shared_ptr<const selvmap::FileCopy> copy) {
+    std::erase_if(FKeptCopies, [&](const auto& kept) { return kept->path == copy->path; });
+    FKeptCopies.push_back(std::move(copy));
+    uint64_t bytes = 0;
+    for (const auto& kept : FKeptCopies) bytes += kept->size;
+    while (FKeptCopies.size() > 1 && (FKeptCopies.size() > MaxKeptCopies || bytes > MaxKeptBytes)) {
+        bytes -= FKeptCopies.front()->size;
+        FKeptCopies.erase(FKeptCopies.begin());
+    }
+}
+
+const char* TBibleReader::MapBibleFile(const std::string& fileName) {
+    FMappedCopy.reset();
+    FMappedText = nullptr;
+    FMappedSize = 0;
+    if (!bibletext::IsPlainFileName(fileName)) return nullptr;
+    const std::string path = BibleFilePath(fileName);
+    std::shared_ptr<const selvmap::FileCopy> copy = KeptCopy(path);
+    if (!copy) {
+        copy = selvmap::ReadFileCopy(path);
+        if (!copy) return nullptr;
+        Keep(copy);
+    }
+    FReadStamps[path] = copy->stamp;
+    FMappedCopy = std::move(copy);
+    FMappedText = FMappedCopy->bytes.get();
+    FMappedSize = FMappedCopy->size;
     return FMappedText;
+}
+
+bool TBibleReader::BibleFileReadable(const std::string& fileName) {
+    if (!bibletext::IsPlainFileName(fileName)) return false;
+    const std::string path = BibleFilePath(fileName);
+    selvmap::FileStamp stamp;
+    if (!selvmap::RegularFileStamp(path, stamp) || stamp.size <= 0) return false;
+    const auto read = FReadStamps.find(path);
+    if (read == FReadStamps.end() || read->second == stamp) return true;
+    ForgetFile(fileName);
+    return false;
+}
+
+void TBibleReader::ForgetFile(const std::string& fileName) {
+    const std::string path = BibleFilePath(fileName);
+    FReadStamps.erase(path);
+    std::erase_if(FKeptCopies, [&](const auto& kept) { return kept->path == path; });
 }
 
 void TBibleReader::MapNewTReadingsFile() {
@@ -221,6 +290,7 @@ std::string TBibleReader::GetVerseRange(int bookIndex, int chapter, int& lastVer
 }
 
 std::string TBibleReader::BuildChapterVerseSummary(int bookIndex, const std::string& bookName) {
+    const TRequest request(*this);
     const int part = Controls.SearchGroupItemIndex();
     std::string summary = bookName + "   ";
     auto append = [&](int first, int last, auto rangeOf) {
@@ -269,6 +339,7 @@ std::string TBibleReader::GetPassageText(int bookIndex, const std::string& start
                                          const std::string& endChapter,
                                          const std::string& endVerse, bool chapterHeadings,
                                          bool verseNumbers) {
+    const TRequest request(*this);
     if (FSearchActive) {
         const int part = Controls.SearchGroupItemIndex();
         if (!ValidPart(part)) return {};

@@ -9,6 +9,9 @@
 //  - MapBibleFile releases the previous view before it maps the next one; it
 //    returns the new base and also stores it in FMappedText. The caller then
 //    sets FMappedTestament (0 Old Testament, 1 New Testament, 2 Apocrypha).
+//    A view is a copy of the file read into memory: a file changed under the
+//    program leaves it as it was read. The copies of the last files read are
+//    kept while their files stay as they were.
 //  - Between uses the New Testament readings file stays mapped:
 //      FMappedText = MapBibleFile(FNewTReadingsFile); FMappedTestament = 1;
 //  - Whoever maps another file (the readings page builder for an Old Testament
@@ -21,6 +24,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -62,10 +66,38 @@ inline constexpr const char* BuiltInOldTFile = "OldTstmt.dat";
 inline constexpr const char* BuiltInNewTFile = "NewTstmt.dat";
 inline constexpr const char* BuiltInApocFile = "Apoc.dat";
 
+// The reader's messages: within one request of its callers (a page, a passage with the checks
+// of its entries, a chapter:verse summary) only the first is shown, as a damaged file would
+// otherwise bring one message for each of its lines. Outside a request each one is shown.
+class TRequestMessages : public IMessageSink {
+public:
+    explicit TRequestMessages(IMessageSink& shown) : FShown(shown) {}
+    void ShowMessage(const std::string& text) override;
+    void BeginRequest();
+    void EndRequest();
+
+private:
+    IMessageSink& FShown;
+    int FDepth = 0;
+    bool FShownInRequest = false;
+};
+
 class TBibleReader {
 public:
+    // One request of the reader's callers, for as long as it lives; requests may nest.
+    class TRequest {
+    public:
+        explicit TRequest(TBibleReader& reader) : FMessages(reader.Messages) { FMessages.BeginRequest(); }
+        ~TRequest() { FMessages.EndRequest(); }
+        TRequest(const TRequest&) = delete;
+        TRequest& operator=(const TRequest&) = delete;
+
+    private:
+        TRequestMessages& FMessages;
+    };
+
     TBibleReader(IBibleSearchControls& controls, IMessageSink& messages);
-    virtual ~TBibleReader();   // releases the mapped view
+    virtual ~TBibleReader() = default;
     TBibleReader(const TBibleReader&) = delete;
     TBibleReader& operator=(const TBibleReader&) = delete;
 
@@ -82,8 +114,15 @@ public:
     bool FSearchActive = false;
 
     // Maps `fileName` (".dat": program folder, else the data folder); returns
-    // the view's base or nullptr and stores it in FMappedText.
+    // the view's base or nullptr and stores it in FMappedText. A name with a folder
+    // in it is never read.
     const char* MapBibleFile(const std::string& fileName);
+    // Whether `fileName` can be read: a plain file name of a regular file that is not
+    // empty and, when this reader read it before, has not changed since. A changed file
+    // gives false once, and is read as it now stands at its next use.
+    bool BibleFileReadable(const std::string& fileName);
+    // The program itself replaced or removed `fileName`: no change of it is reported.
+    void ForgetFile(const std::string& fileName);
     // Back to the state between uses: FSearchActive cleared and the New Testament
     // readings file mapped as part 1.
     void MapNewTReadingsFile();
@@ -129,7 +168,7 @@ public:
 
 protected:
     IBibleSearchControls& Controls;
-    IMessageSink& Messages;
+    TRequestMessages Messages;
 
 private:
     static constexpr uint32_t NotFound = UINT32_MAX;
@@ -177,8 +216,18 @@ private:
     std::string SearchFile(int part) const;
     std::string ReadingsFile(int part) const;
 
-    selvmap::FileStamp FMappedStamp;      // of the file MapBibleFile mapped last
-    const char* FStampedView = nullptr;   // the view it made
+    // ".dat" names in the program folder, others in the data folder.
+    std::string BibleFilePath(const std::string& fileName) const;
+    // The kept copy of the file at `path` while the file is as it was read, else nothing.
+    std::shared_ptr<const selvmap::FileCopy> KeptCopy(const std::string& path);
+    void Keep(std::shared_ptr<const selvmap::FileCopy> copy);
+
+    // The copy that the view is, when MapBibleFile made the view; else nothing.
+    const selvmap::FileCopy* MappedCopy() const;
+
+    std::shared_ptr<const selvmap::FileCopy> FMappedCopy;   // what MapBibleFile read last
+    std::vector<std::shared_ptr<const selvmap::FileCopy>> FKeptCopies;   // the last used last
+    std::map<std::string, selvmap::FileStamp> FReadStamps;   // by path: the version last read
     mutable std::map<std::pair<selvmap::FileStamp, std::string>, uint32_t> FFirstOccurrences;
     const TKeyPositions* FKeys = nullptr;
 };

@@ -54,4 +54,8 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string("/\0", 2)) == std::string::npos;
+}
+
 }  // namespace bibletext

@@ -25,5 +25,7 @@ std::string NormaliseVerse(const std::string& text);
 std::string Padded(int value, int width);
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
+// A file name without any folder: not empty, not "." or "..", and no "/" (nor NUL) in it.
+bool IsPlainFileName(const std::string& name);
 
 }  // namespace bibletext

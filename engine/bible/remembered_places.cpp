@@ -17,10 +17,15 @@ constexpr size_t MaxFirstOccurrences = 4096;
 
 }  // namespace
 
-uint32_t TBibleReader::FindFromTop(const std::string& key) const {
+const selvmap::FileCopy* TBibleReader::MappedCopy() const {
     // Only a view that MapBibleFile made has a stamp.
-    if (FMappedText == nullptr || FMappedText != FStampedView) return Find(key, 0);
-    const auto entry = std::make_pair(FMappedStamp, key);
+    return FMappedCopy && FMappedText != nullptr && FMappedText == FMappedCopy->bytes.get() ? FMappedCopy.get() : nullptr;
+}
+
+uint32_t TBibleReader::FindFromTop(const std::string& key) const {
+    const selvmap::FileCopy* copy = MappedCopy();
+    if (!copy) return Find(key, 0);
+    const auto entry = std::make_pair(copy->stamp, key);
     if (const auto known = FFirstOccurrences.find(entry); known != FFirstOccurrences.end()) return known->second;
     if (FFirstOccurrences.size() >= MaxFirstOccurrences) FFirstOccurrences.clear();
     return FFirstOccurrences[entry] = Find(key, 0);
@@ -86,8 +91,9 @@ TBibleReader::TKeyPositions TBibleReader::BuiltInMarkerPositions(bool apocrypha,
 }
 
 void TBibleReader::RememberBookMarkers() const {
-    if (FMappedText == nullptr || FMappedText != FStampedView) return;
-    const auto marker = [this](int n) { return std::make_pair(FMappedStamp, "Book " + Padded(n, 2)); };
+    const selvmap::FileCopy* copy = MappedCopy();
+    if (!copy) return;
+    const auto marker = [copy](int n) { return std::make_pair(copy->stamp, "Book " + Padded(n, 2)); };
     if (FFirstOccurrences.contains(marker(0))) return;
     std::array<uint32_t, 100> first;
     first.fill(NotFound);

@@ -6,8 +6,6 @@
 #include "lectionary.h"
 #include "readings_text.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -15,32 +13,27 @@
 using namespace readings_text;
 
 TReadingsBuilder::TReadingsBuilder(const TCalendarEngine& calendar, TBibleReader& reader,
-                                   const ILiveSettings& settings, IMessageSink& messages,
-                                   TReadingsFolders folders)
-    : FCalendar(calendar), FReader(reader), FSettings(settings), FMessages(messages),
-      FFolders(std::move(folders))
+                                   const ILiveSettings& settings, IMessageSink& messages)
+    : FCalendar(calendar), FReader(reader), FSettings(settings), FMessages(messages)
 {
 }
 
 std::string BuildBibleReadingsPage(const TCalendarEngine& calendar, TBibleReader& reader,
-                                   const ILiveSettings& settings, IMessageSink& messages,
-                                   const TReadingsFolders& folders)
+                                   const ILiveSettings& settings, IMessageSink& messages)
 {
-    return TReadingsBuilder(calendar, reader, settings, messages, folders).BuildBibleReadingsPage();
+    return TReadingsBuilder(calendar, reader, settings, messages).BuildBibleReadingsPage();
 }
 
-std::string TReadingsBuilder::MissingFilesMessage() const
+std::string TReadingsBuilder::MissingFilesMessage()
 {
     std::vector<std::string> missing;
     bool builtIn = false, installed = false;
     for (const std::string* name :
          {&FReader.FOldTReadingsFile, &FReader.FNewTReadingsFile, &FReader.FApocReadingsFile}) {
-        const bool dat = name->ends_with(".dat");
-        const std::string path = (dat ? FFolders.ProgramDir : FFolders.AppDataDir) + *name;
-        if (QFileInfo(QString::fromStdString(path)).isFile()) continue;
-        if (std::find(missing.begin(), missing.end(), *name) != missing.end()) continue;
+        if (std::find(missing.begin(), missing.end(), *name) != missing.end() || FReader.BibleFileReadable(*name))
+            continue;
         missing.push_back(*name);
-        (dat ? builtIn : installed) = true;
+        (name->ends_with(".dat") ? builtIn : installed) = true;
     }
     if (missing.empty()) return {};
 
@@ -95,8 +88,10 @@ std::string TReadingsBuilder::BuildBibleReadingsPage()
         FMessages.ShowMessage(missing);
         return {};
     }
-    // The page is read from the New Testament file unless a section maps another.
-    if (FReader.FMappedText == nullptr || FReader.FMappedTestament != 1) MapPart(1);
+    // The reader shows one message of the whole page. The page is read from the New Testament
+    // file, as it now stands, unless a section maps another.
+    const TBibleReader::TRequest request(FReader);
+    MapPart(1);
 
     SetDay();
     const std::string& k = FDateKey;

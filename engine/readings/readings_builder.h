@@ -14,20 +14,13 @@
 #include <cstdint>
 #include <string>
 
-// Where the readings files live: ".dat" names in the program folder, installed
-// versions in the user's data folder. Both end with a separator.
-struct TReadingsFolders {
-    std::string ProgramDir;
-    std::string AppDataDir;
-};
-
 class TReadingsBuilder {
 public:
     TReadingsBuilder(const TCalendarEngine& calendar, TBibleReader& reader,
-                     const ILiveSettings& settings, IMessageSink& messages,
-                     TReadingsFolders folders);
+                     const ILiveSettings& settings, IMessageSink& messages);
 
-    // The whole page; empty (after one message) when a readings file is missing.
+    // The whole page; empty (after one message) when a readings file is missing or
+    // damaged, or changed since it was read.
     std::string BuildBibleReadingsPage();
 
     // Day analysis. These read the builder state set by SetDay (called by
@@ -68,8 +61,8 @@ public:
     uint16_t FMatinsGospelRow = 0;
 
 private:
-    // The message for missing readings files, or "" when all are there.
-    std::string MissingFilesMessage() const;
+    // The message for readings files that cannot be read, or "" when all can.
+    std::string MissingFilesMessage();
     // Fetches the reading "<key>,<part>".
     std::string Reading(const std::string& key, const char* part);
     // Maps the readings file of a Bible part: 0 Old Testament, 1 New, 2 Apocrypha.
@@ -97,10 +90,8 @@ private:
     TBibleReader& FReader;
     const ILiveSettings& FSettings;
     IMessageSink& FMessages;
-    TReadingsFolders FFolders;
 };
 
 // The page the Find Bible Verses dialog shows for the selected day.
 std::string BuildBibleReadingsPage(const TCalendarEngine& calendar, TBibleReader& reader,
-                                   const ILiveSettings& settings, IMessageSink& messages,
-                                   const TReadingsFolders& folders);
+                                   const ILiveSettings& settings, IMessageSink& messages);

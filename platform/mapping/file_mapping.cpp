@@ -1,39 +1,114 @@
 #include "file_mapping.h"
 
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace selvmap {
 
-const char* MapFileView(const std::string& path, uint32_t& size, FileStamp* stamp) {
-    size = 0;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
-    size = static_cast<uint32_t>(st.st_size);
-    // A view must cover the whole file; a file whose size does not fit 32 bits
-    // (or an empty one) cannot be mapped as such.
-    if (st.st_size <= 0 || static_cast<uint64_t>(st.st_size) > UINT32_MAX) {
-        ::close(fd);
-        return nullptr;
-    }
-    void* base = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-    ::close(fd);  // the view stays valid without the descriptor
-    if (base == MAP_FAILED) return nullptr;
-    if (stamp)
-        *stamp = FileStamp{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), st.st_size,
-                           static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
-    return static_cast<const char*>(base);
+namespace {
+
+FileStamp StampOf(const struct stat& st) {
+    return FileStamp{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), st.st_size,
+                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-void UnmapFileView(const char* base, uint32_t size) {
-    if (base != nullptr && size > 0) ::munmap(const_cast<char*>(base), size);
+// Reads `size` bytes at the descriptor's position; false with errno, or with errno 0 when the
+// file ended first.
+bool ReadFully(int fd, char* into, uint64_t size) {
+    for (uint64_t done = 0; done < size;) {
+        const ssize_t got = ::read(fd, into + done, size - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            if (got == 0) errno = 0;
+            return false;
+        }
+        done += uint64_t(got);
+    }
+    return true;
+}
+
+}  // namespace
+
+int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stamp) {
+    // Not blocking: opening a FIFO for reading would wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        error = SystemErrorText(errno);
+        return -1;
+    }
+    struct stat st {};
+    const bool known = ::fstat(fd, &st) == 0;
+    if (!known || !S_ISREG(st.st_mode)) {
+        error = known ? std::string("Not a regular file") : SystemErrorText(errno);
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (stamp) *stamp = StampOf(st);
+    return fd;
+}
+
+bool OpenRegularFile(QFile& file, QString& error) {
+    std::string why;
+    const int fd = OpenRegularFile(QFile::encodeName(file.fileName()).toStdString(), why);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(why);
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        error = file.errorString();
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+bool RegularFileStamp(const std::string& path, FileStamp& stamp) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    stamp = StampOf(st);
+    return true;
+}
+
+std::string SystemErrorText(int error) { return std::strerror(error); }
+
+std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path, std::string* error) {
+    std::string why = "The file changed while it was read";
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        FileStamp before;
+        const int fd = OpenRegularFile(path, why, &before);
+        if (fd < 0) break;
+        if (before.size <= 0 || uint64_t(before.size) > UINT32_MAX) {
+            why = before.size <= 0 ? "The file is empty" : "The file is too large";
+            ::close(fd);
+            break;
+        }
+        auto copy = std::make_shared<FileCopy>();
+        copy->path = path;
+        copy->size = uint32_t(before.size);
+        copy->bytes = std::make_unique_for_overwrite<char[]>(copy->size);
+        const bool read = ReadFully(fd, copy->bytes.get(), copy->size);
+        const int readError = errno;
+        struct stat after {};
+        const bool unchanged = ::fstat(fd, &after) == 0 && StampOf(after) == before;
+        ::close(fd);
+        if (read && unchanged) {
+            copy->stamp = before;
+            return copy;
+        }
+        // Cut short or grown meanwhile: read again. A failed read is the system's to explain.
+        if (!read && readError != 0) {
+            why = SystemErrorText(readError);
+            break;
+        }
+    }
+    if (error) *error = why;
+    return nullptr;
 }
 
 }  // namespace selvmap

@@ -1,27 +1,47 @@
 #pragma once
-// Read-only mapping of a whole file into memory. The caller keeps the base and
-// the size and hands both back to UnmapFileView when it is done.
+// Reading whole files for the Bible readers. A file is opened only when it is a regular file
+// (a FIFO or a device would keep the program waiting), and read into memory of its own: a
+// file changed or cut short afterwards, by this program or another, leaves the copy as it
+// was read, where a mapped view of it would fault.
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class QFile;
+class QString;
 
 namespace selvmap {
 
-// Tells apart the files mapped and the versions of one file: views of files with equal stamps
-// hold the same bytes (a file is never rewritten in place, only replaced).
+// Tells apart the files read and the versions of one file: copies with equal stamps hold the
+// same bytes.
 struct FileStamp {
     uint64_t device = 0, inode = 0;
     int64_t size = 0, modifiedNs = 0;
     auto operator<=>(const FileStamp&) const = default;
 };
 
-// Maps the whole file at `path` read-only. On success returns the view's base;
-// on failure returns nullptr. `size` receives the file's size (low 32 bits) once
-// the file is open, also when the mapping itself fails afterwards; it is 0 when
-// the file cannot be opened. Empty files and files of 4 GiB or more are not mapped.
-// `stamp`, when given, receives the stamp of the file mapped.
-const char* MapFileView(const std::string& path, uint32_t& size, FileStamp* stamp = nullptr);
+// Opens `path` read-only when it is a regular file, without waiting on anything else. Returns
+// the descriptor, or -1 with `error` set to the system's reason ("Not a regular file" for
+// a FIFO, a device, a folder). `stamp`, when given, receives the file's stamp.
+int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stamp = nullptr);
+// Opens `file` (by its name) for reading as OpenRegularFile does; false with the reason in `error`.
+bool OpenRegularFile(QFile& file, QString& error);
+// The stamp of the regular file at `path`, without opening it; false when there is none.
+bool RegularFileStamp(const std::string& path, FileStamp& stamp);
+// The system's text for an error number ("No space left on device").
+std::string SystemErrorText(int error);
 
-// Releases a view returned by MapFileView (nullptr is ignored).
-void UnmapFileView(const char* base, uint32_t size);
+// A whole file as it was read.
+struct FileCopy {
+    std::string path;
+    FileStamp stamp;
+    std::unique_ptr<char[]> bytes;
+    uint32_t size = 0;
+};
+
+// Reads the regular file at `path` whole. Nothing, with the reason in `error` when given,
+// when it cannot be opened or read, is empty, or holds 4 GiB or more; a file that keeps
+// changing while it is read is read again, a few times at most.
+std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path, std::string* error = nullptr);
 
 }  // namespace selvmap

@@ -35,6 +35,8 @@ struct CharProps {
     int font = -1;        // font number, -1: the document's default
     int halfPoints = 0;   // 0: the document's default size
     bool bold = false, italic = false, underline = false, strike = false;
+    int weight = 0;       // a weight of our own word, 0: as bold says
+    int stretch = 0;      // \charscalex percent, 0: normal
     int color = 0;        // colour-table index, 0: automatic
     int highlight = 0;    // colour-table index, 0: none
     QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
@@ -42,7 +44,8 @@ struct CharProps {
 };
 
 struct ParaProps {
-    Qt::Alignment alignment = Qt::AlignLeft;
+    Qt::Alignment alignment = Qt::AlignLeft;   // an explicit \ql or \qr is absolute
+    bool inTable = false;                      // \intbl: a paragraph mark only breaks the line
     int left = 0, right = 0, first = 0;   // twips
     int before = 0, after = 0;            // space around the paragraph, twips
     ListKind list = ListKind::None;
@@ -237,7 +240,10 @@ private:
         }
         if (w == "pn") { s.dest = Destination::OldBullet; return; }
         // characters
-        if (w == "par") return Paragraph(false);
+        if (w == "par") return s.para.inTable ? Text(QChar(QChar::LineSeparator)) : Paragraph(false);
+        // A table's row becomes one paragraph, its cells separated by tabs.
+        if (w == "cell") return EndCell();
+        if (w == "row") return Paragraph(false);
         if (w == "page") return Paragraph(true);
         if (w == "line") return Text(QChar(QChar::LineSeparator));
         if (w == "tab") return Text(QChar('\t'));
@@ -259,7 +265,13 @@ private:
         // character formats
         CharProps& c = s.chars;
         if (w == "plain") { c = CharProps{}; return; }
-        if (w == "b") { c.bold = v != 0; return; }
+        if (w == "b") {
+            c.bold = v != 0;
+            c.weight = 0;
+            return;
+        }
+        if (w == "selvweight") { c.weight = qBound(0, p, 1000); return; }
+        if (w == "charscalex") { c.stretch = qBound(0, p, 4000); return; }
         if (w == "i") { c.italic = v != 0; return; }
         if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth") { c.underline = v != 0; return; }
         if (w == "ulnone") { c.underline = false; return; }
@@ -274,9 +286,10 @@ private:
         // paragraph formats
         ParaProps& para = s.para;
         if (w == "pard") { para = ParaProps{}; return; }
-        if (w == "ql") { para.alignment = Qt::AlignLeft; return; }
+        if (w == "ql") { para.alignment = Qt::AlignLeft | Qt::AlignAbsolute; return; }
         if (w == "qc") { para.alignment = Qt::AlignHCenter; return; }
-        if (w == "qr") { para.alignment = Qt::AlignRight; return; }
+        if (w == "qr") { para.alignment = Qt::AlignRight | Qt::AlignAbsolute; return; }
+        if (w == "intbl") { para.inTable = true; return; }
         if (w == "qj") { para.alignment = Qt::AlignJustify; return; }
         if (w == "li") { para.left = p; return; }
         if (w == "ri") { para.right = p; return; }
@@ -387,6 +400,10 @@ private:
             --unicodeSkip_;
             return;
         }
+        if (cellEnded_) {   // the tab between a cell and the next
+            cellEnded_ = false;
+            Text(QChar('\t'));
+        }
         if (!pendingText_.isEmpty() && !(pendingProps_ == S().chars)) FlushText();
         if (pendingText_.isEmpty()) pendingProps_ = S().chars;
         pendingText_ += ch;
@@ -406,7 +423,8 @@ private:
         const auto font = fonts_.find(c.font < 0 ? defaultFont_ : c.font);
         if (font != fonts_.end() && !font->family.isEmpty()) f.setFontFamilies({font->family});
         if (c.halfPoints > 0) f.setFontPointSize(c.halfPoints / 2.0);
-        f.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
+        f.setFontWeight(c.weight > 0 ? c.weight : c.bold ? QFont::Bold : QFont::Normal);
+        if (c.stretch > 0 && c.stretch != 100) f.setFontStretch(c.stretch);
         f.setFontItalic(c.italic);
         f.setFontUnderline(c.underline);
         f.setFontStrikeOut(c.strike);
@@ -416,6 +434,16 @@ private:
             f.setBackground(colors_[c.highlight]);
         if (c.vertical != QTextCharFormat::AlignNormal) f.setVerticalAlignment(c.vertical);
         return f;
+    }
+
+    // The end of a cell: a tab follows when anything of the row follows.
+    void EndCell() {
+        if (S().dest != Destination::Text) return;
+        if (cellEnded_) {   // the cell was empty: the tab after the one before it
+            cellEnded_ = false;
+            Text(QChar('\t'));
+        }
+        cellEnded_ = true;
     }
 
     void Paragraph(bool pageBreak) {
@@ -457,6 +485,7 @@ private:
         }
         paragraphOpen_ = false;
         pageBreakNext_ = pageBreak;
+        cellEnded_ = false;
     }
 
     QTextDocument& doc_;
@@ -490,6 +519,7 @@ private:
     bool paragraphOpen_ = false;   // text went into the open paragraph
     qsizetype paragraphs_ = 0;     // paragraphs inserted
     bool pageBreakNext_ = false;
+    bool cellEnded_ = false;       // a table cell ended; its row goes on
     QTextList* list_ = nullptr;
     int listId_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <QTextList>
 #include <QTextTable>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,17 @@ QByteArray EscapeText(const QString& text) {
         }
     }
     return out;
+}
+
+// The colour of a brush of the format as it shows on a white page: none for no brush or a
+// transparent one, a see-through colour blended with the white.
+std::optional<QColor> OpaqueColor(const QTextCharFormat& f, QTextFormat::Property property) {
+    if (!f.hasProperty(property)) return std::nullopt;
+    const QBrush brush = f.brushProperty(property);
+    const QColor c = brush.color();
+    if (brush.style() == Qt::NoBrush || c.alpha() == 0) return std::nullopt;
+    const auto blend = [&](int channel) { return qRound(channel * c.alphaF() + 255 * (1 - c.alphaF())); };
+    return QColor(blend(c.red()), blend(c.green()), blend(c.blue()));
 }
 
 class Writer {
@@ -85,11 +97,19 @@ private:
     QByteArray Paragraph(const QTextBlock& block) {
         const QTextBlockFormat f = block.blockFormat();
         QByteArray out = "\\pard";
-        const Qt::Alignment a = f.alignment() & Qt::AlignHorizontal_Mask;
+        // Alignment as it shows: a right-to-left paragraph turns left and right about unless
+        // they are absolute, and an explicit left keeps such a paragraph at the left.
+        const bool rightToLeft = block.textDirection() == Qt::RightToLeft;
+        Qt::Alignment a = f.alignment() & Qt::AlignHorizontal_Mask;
+        if (rightToLeft && !(f.alignment() & Qt::AlignAbsolute) && (a & (Qt::AlignLeft | Qt::AlignRight)))
+            a ^= Qt::AlignLeft | Qt::AlignRight;
         if (a & Qt::AlignHCenter) out += "\\qc";
         else if (a & Qt::AlignRight) out += "\\qr";
         else if (a & Qt::AlignJustify) out += "\\qj";
-        if (f.leftMargin() > 0) out += "\\li" + QByteArray::number(Twips(f.leftMargin()));
+        else if (rightToLeft) out += "\\ql";
+        // The indent a paragraph keeps when it leaves a list counts as left margin.
+        const qreal left = f.leftMargin() + f.indent() * doc_.indentWidth();
+        if (left > 0) out += "\\li" + QByteArray::number(Twips(left));
         if (f.rightMargin() > 0) out += "\\ri" + QByteArray::number(Twips(f.rightMargin()));
         if (f.topMargin() > 0) out += "\\sb" + QByteArray::number(Twips(f.topMargin()));
         if (f.bottomMargin() > 0) out += "\\sa" + QByteArray::number(Twips(f.bottomMargin()));
@@ -143,16 +163,21 @@ private:
         if (f.fontPointSize() > 0) out += "\\fs" + QByteArray::number(qRound(f.fontPointSize() * 2));
         else if (f.intProperty(QTextFormat::FontPixelSize) > 0)
             out += "\\fs" + QByteArray::number(qRound(f.intProperty(QTextFormat::FontPixelSize) * 1.5));
+        // Weights between the two that RTF knows go in a word of our own, which other
+        // readers skip; they see bold or regular.
         if (f.fontWeight() > QFont::Medium) out += "\\b";
+        if (f.fontWeight() != QFont::Normal && f.fontWeight() != QFont::Bold)
+            out += "\\selvweight" + QByteArray::number(f.fontWeight());
+        if (f.fontStretch() > 0 && f.fontStretch() != 100) out += "\\charscalex" + QByteArray::number(f.fontStretch());
         if (f.fontItalic()) out += "\\i";
         if (f.fontUnderline()) out += "\\ul";
         if (f.fontStrikeOut()) out += "\\strike";
         if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) out += "\\super";
         else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) out += "\\sub";
-        if (f.hasProperty(QTextFormat::BackgroundBrush) && f.background().style() != Qt::NoBrush)
-            out += "\\highlight" + QByteArray::number(Index(colors_, f.background().color()) + 1);
-        if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
-            out += "\\cf" + QByteArray::number(Index(colors_, f.foreground().color()) + 1);
+        if (const std::optional<QColor> c = OpaqueColor(f, QTextFormat::BackgroundBrush))
+            out += "\\highlight" + QByteArray::number(Index(colors_, *c) + 1);
+        if (const std::optional<QColor> c = OpaqueColor(f, QTextFormat::ForegroundBrush))
+            out += "\\cf" + QByteArray::number(Index(colors_, *c) + 1);
         out += ' ';
         out += EscapeText(text);
         out += '}';

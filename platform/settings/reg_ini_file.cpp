@@ -1,12 +1,12 @@
 #include "reg_ini_file.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 #include <QUtf8StringView>
@@ -18,6 +18,9 @@
 #include <variant>
 #include <vector>
 
+#include "file_mapping.h"
+#include "whole_file_write.h"
+
 namespace {
 
 constexpr int MaxKeyDepth = TRegIniFile::MaxKeyDepth;
@@ -25,6 +28,8 @@ constexpr int MaxNameLength = TRegIniFile::MaxNameLength;
 // How long a write waits for another program's write to end, trying every few milliseconds.
 constexpr int LockWaitMs = 10000;
 constexpr int LockRetryMs = 5;
+// Copies of damaged stores kept beside the store: registry.ini.damaged, .damaged.2, ...
+constexpr int DamagedCopies = 3;
 
 // ---- the tree of keys ----
 
@@ -419,13 +424,18 @@ LoadedStore LoadStore() {
     QFile file(fileName);
     if (!QFileInfo::exists(fileName)) return store;
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    // Only a regular file: a FIFO would keep the program waiting.
+    QString error;
+    if (selvmap::OpenRegularFile(file, error)) {
+        bytes = file.readAll();
+        error = file.errorString();
+    }
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         store.readable = false;
         Report(Trouble::Unreadable,
                QStringLiteral("The settings could not be read from %1: %2. The file is left as it is, and "
                               "the settings of this session will not be saved.")
-                   .arg(Native(fileName), file.errorString()));
+                   .arg(Native(fileName), error));
         return store;
     }
     store.damage = Parse(bytes, store.root);
@@ -434,20 +444,30 @@ LoadedStore LoadStore() {
 }
 
 // Keeps a copy of a damaged store before it is first rewritten, unless the same copy is
-// there already. False when no copy could be made: the store must then stay as it is.
+// there already. At most DamagedCopies copies are kept: beyond them the oldest gives way.
+// False when no copy could be made: the store must then stay as it is.
 bool KeepDamagedCopy(const QString& fileName, const LoadedStore& store) {
-    QString copyName = fileName + QStringLiteral(".damaged");
-    for (int n = 2; QFileInfo::exists(copyName); ++n) {
-        QFile existing(copyName);
+    QString copyName;
+    QDateTime oldest;
+    for (int n = 1; n <= DamagedCopies; ++n) {
+        const QString name = fileName + QStringLiteral(".damaged") + (n > 1 ? QLatin1Char('.') + QString::number(n) : QString());
+        const QFileInfo info(name);
+        if (!info.exists()) {
+            copyName = name;
+            break;
+        }
+        QFile existing(name);
         if (existing.open(QIODevice::ReadOnly) && existing.readAll() == store.bytes) return true;
-        copyName = fileName + QStringLiteral(".damaged.") + QString::number(n);
+        if (oldest.isNull() || info.lastModified() < oldest) {
+            oldest = info.lastModified();
+            copyName = name;
+        }
     }
-    QSaveFile copy(copyName);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(store.bytes) != store.bytes.size() || !copy.commit()) {
+    if (const QString why = WriteWholeFile(copyName, store.bytes); !why.isEmpty()) {
         Report(Trouble::Damaged,
                QStringLiteral("The settings file %1 is damaged (%2), and no copy of it could be saved as %3: %4. "
                               "The file is left as it is, and the settings of this session will not be saved.")
-                   .arg(Native(fileName), store.damage, Native(copyName), copy.errorString()));
+                   .arg(Native(fileName), store.damage, Native(copyName), why));
         return false;
     }
     Report(Trouble::Damaged,
@@ -460,12 +480,9 @@ bool KeepDamagedCopy(const QString& fileName, const LoadedStore& store) {
 bool SaveStore(const QString& fileName, const Key& root) {
     QByteArray out = "# Selvarion settings\n";
     Serialize(root, out);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        ReportUnwritable(fileName, file.errorString());
-        return false;
-    }
-    return true;
+    const QString why = WriteWholeFile(fileName, out);
+    if (!why.isEmpty()) ReportUnwritable(fileName, why);
+    return why.isEmpty();
 }
 
 // Merges `changes` into the file's latest contents and replaces it, holding the lock file.
@@ -481,7 +498,10 @@ std::optional<Key> MergeIntoStore(const std::vector<Change>& changes) {
     QLockFile lock(fileName + QStringLiteral(".lock"));
     const QDeadlineTimer deadline(LockWaitMs);
     while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError) return unwritable(QStringLiteral("its lock file cannot be made"));
+        if (lock.error() != QLockFile::LockFailedError) {
+            const QString why = WhyFileCannotBeMade(lock.fileName());
+            return unwritable(QStringLiteral("its lock file cannot be made") + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+        }
         if (deadline.hasExpired()) return unwritable(QStringLiteral("another program keeps it locked"));
         QThread::msleep(LockRetryMs);
     }

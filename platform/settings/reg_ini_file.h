@@ -32,8 +32,9 @@
 //  - a store that exists but cannot be read: it is never replaced;
 //  - a damaged store (lines that do not parse, keys nested deeper than MaxKeyDepth, names
 //    longer than MaxNameLength): it is read as far as it can be, and before it is first
-//    rewritten a copy of it is kept as "registry.ini.damaged" (".damaged.2" and so on when
-//    an older, different copy is there); without that copy it is not rewritten;
+//    rewritten a copy of it is kept as "registry.ini.damaged" (".damaged.2" and ".damaged.3"
+//    when an older, different copy is there; beyond three the oldest copy gives way);
+//    without that copy it is not rewritten;
 //  - a value or key whose path or name is beyond those limits: it is not written.
 #include <QString>
 #include <QStringList>

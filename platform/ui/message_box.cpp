@@ -57,6 +57,8 @@ QMessageBox::StandardButton CenteredMessageBox(QWidget* over, const QString& tex
     // The box belongs to the window in front, comes up above it and gives the keyboard back
     // to it.
     TCenteredBox box(icon, text, buttons, FrontWindow(over), area);
+    // Messages hold names and texts from files: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     KeepAboveStayOnTopWindows(box);
     // Laid out and placed for the test hook already; showing it lays it out again.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bible_test_support.h"
-#include "file_mapping.h"
+#include "fifo_watch.h"
 
 namespace {
 
@@ -53,6 +53,14 @@ TEST_F(Mapping, FailuresLeaveNothingMapped) {
     EXPECT_EQ(rig->reader.MapBibleFile("empty.txt"), nullptr);
     EXPECT_EQ(rig->reader.MapBibleFile(""), nullptr);   // the folder itself
     EXPECT_EQ(rig->reader.FMappedText, nullptr);
+    // A name with a folder in it is never read, nor a FIFO (which would wait for a writer).
+    const TFifo fifo((dir / "data" / "fifo.txt").string());
+    for (const char* name : {"../data/NewTstmt.dat", "../program/NewTstmt.dat", "fifo.txt", "..", "empty.txt"}) {
+        EXPECT_EQ(rig->reader.MapBibleFile(name), nullptr) << name;
+        EXPECT_FALSE(rig->reader.BibleFileReadable(name)) << name;
+    }
+    EXPECT_FALSE(fifo.Waited());
+    EXPECT_TRUE(rig->reader.BibleFileReadable("Version.DAT"));
     // Every search on a missing file finds nothing.
     rig->controls.itemIndex = 1;
     rig->reader.FMappedTestament = 1;
@@ -85,11 +93,27 @@ TEST_F(Mapping, BooksAreLookedForAgainInAFileReplacedMeanwhile) {
     EXPECT_EQ(rig->reader.GetPassageText(0, "1", "1", "1", "1", false, false), "     New.");
 }
 
-TEST(FileMappingLayer, SizeIsKnownOnlyForFilesThatOpen) {
-    uint32_t size = 99;
-    EXPECT_EQ(selvmap::MapFileView("/nonexistent/file", size), nullptr);
-    EXPECT_EQ(size, 0u);
-    selvmap::UnmapFileView(nullptr, 10);   // harmless
+TEST_F(Mapping, AFileCutShortUnderTheReaderIsReportedOnceAndNeverFaults) {
+    // Verses past the first pages of the file, read after it was cut short.
+    std::string text;
+    for (int verse = 1; verse <= 400; ++verse)
+        text += "40N\t1\t" + std::to_string(verse) + "\tVerse " + std::to_string(verse) + " of the chapter.\n";
+    const fs::path file = dir / "data" / "web.txt";
+    std::ofstream(file) << text;
+    rig->reader.FNewTReadingsFile = "web.txt";
+    rig->reader.MapNewTReadingsFile();
+    ASSERT_TRUE(rig->reader.BibleFileReadable("web.txt"));
+    fs::resize_file(file, 1000);
+    EXPECT_EQ(rig->reader.GetPassageText(0, "1", "399", "1", "399", false, false), "     Verse 399 of the chapter.");
+    // Changed since it was read: reported once, then read as it now stands.
+    EXPECT_FALSE(rig->reader.BibleFileReadable("web.txt"));
+    EXPECT_TRUE(rig->reader.BibleFileReadable("web.txt"));
+    rig->reader.MapNewTReadingsFile();
+    EXPECT_EQ(rig->reader.FMappedSize, 1000u);
+    // A file the program itself replaced is not reported.
+    std::ofstream(file) << text;
+    rig->reader.ForgetFile("web.txt");
+    EXPECT_TRUE(rig->reader.BibleFileReadable("web.txt"));
 }
 
 }  // namespace

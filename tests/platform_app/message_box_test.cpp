@@ -21,7 +21,9 @@ TEST_F(MessageBoxTest, CentredOverTheWindowWithTheProductCaption) {
     QPoint centre;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool modal = false;
+    Qt::TextFormat format = Qt::AutoText;
     SetMessageBoxHook([&](QMessageBox& box) {
+        format = box.textFormat();
         caption = box.windowTitle();
         text = box.text();
         icon = box.icon();
@@ -37,6 +39,7 @@ TEST_F(MessageBoxTest, CentredOverTheWindowWithTheProductCaption) {
     EXPECT_EQ(text, "Text has changed. Create new personalized file?");
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_TRUE(modal);
+    EXPECT_EQ(format, Qt::PlainText);   // names inserted in messages are never markup
     const QRect frame = window.frameGeometry();
     EXPECT_NEAR(centre.x(), frame.left() + frame.width() / 2, 1);
     EXPECT_NEAR(centre.y(), frame.top() + frame.height() / 2, 1);

@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
 #include <vector>
 
+#include "fifo_watch.h"
+#include "full_disk.h"
 #include "repro_files.h"
 
 namespace {
@@ -349,6 +352,40 @@ TEST_F(RegIniFileTest, EachDamagedStoreIsCopiedOnce) {
     EXPECT_FALSE(QFile::exists(dir_.path() + "/registry.ini.damaged.3"));
     EXPECT_EQ(reports_.size(), 1);   // once a run
     EXPECT_TRUE(reports_[0].contains("(line 1 is a key without its closing bracket)")) << reports_[0].toStdString();
+
+    // Three copies at most: a further damage takes the place of the oldest (.damaged.2 here).
+    rewrite("[Third\n");
+    const timeval past[2] = {{1, 0}, {1, 0}};
+    ASSERT_EQ(utimes(QFile::encodeName(dir_.path() + "/registry.ini.damaged.2").constData(), past), 0);
+    rewrite("[Fourth\n");
+    EXPECT_EQ(FileBytes("registry.ini.damaged.2"), "[Fourth\n");
+    EXPECT_FALSE(QFile::exists(dir_.path() + "/registry.ini.damaged.4"));
+}
+
+TEST_F(RegIniFileTest, FullDiskKeepsTheStoreAndSaysWhy) {
+    SELV_FULL_DISK_OR_SKIP(disk);
+    qputenv("SELVARION_CONFIG_DIR", disk.path);
+    const auto write = [this] {
+        TRegIniFile::SetStoreErrorHandler([this](const QString& message) { reports_ << message; });
+        TRegIniFile(kSettingsKey).WriteBool("Options", "ShowHints", false);
+    };
+    // With room for the lock file only, neither a clean store nor a damaged store's copy fits;
+    // then not even the lock file does. The store stays as it was, and the reason is given.
+    const QByteArray clean = "[A]\nNote=" + QByteArray(3000, 'n') + "\n", damaged = clean + "[broken\n";
+    WriteStore(clean);
+    disk.Fill(1);
+    write();
+    EXPECT_EQ(StoreBytes(), clean);
+    WriteStore(damaged);
+    write();
+    disk.Fill();
+    write();
+    EXPECT_EQ(StoreBytes(), damaged);
+    const QString store = TRegIniFile::StoreFileName();
+    ASSERT_EQ(reports_.size(), 3);
+    EXPECT_EQ(reports_[0], "The settings could not be saved to " + store + ": No space left on device");
+    EXPECT_TRUE(reports_[1].contains("no copy of it could be saved as " + store + ".damaged: No space left on device."));
+    EXPECT_EQ(reports_[2], "The settings could not be saved to " + store + ": its lock file cannot be made (No space left on device)");
 }
 
 TEST_F(RegIniFileTest, AbsurdDepthsAndNamesAreRefusedWhileTheRestIsKept) {
@@ -415,6 +452,15 @@ TEST_F(RegIniFileTest, StoreThatCannotBeReadIsNeverReplaced) {
         return reports_.size() == 1 && reports_[0].startsWith("The settings could not be read from") ? 0 : 1;
     }));
     EXPECT_EQ(StoreBytes(), stored);
+}
+
+TEST_F(RegIniFileTest, StoreThatIsNoRegularFileIsNeitherWaitedForNorReplaced) {
+    const TFifo fifo(QFile::encodeName(TRegIniFile::StoreFileName()).toStdString());
+    TRegIniFile(kSettingsKey).WriteBool("Options", "ShowHints", true);
+    EXPECT_FALSE(fifo.Waited());
+    ASSERT_EQ(reports_.size(), 1);
+    EXPECT_TRUE(reports_[0].contains("could not be read from")) << reports_[0].toStdString();
+    EXPECT_FALSE(QFileInfo(TRegIniFile::StoreFileName()).isFile());
 }
 
 TEST_F(RegIniFileTest, WritersInSeveralProcessesLoseNothingOfEachOther) {

@@ -104,7 +104,9 @@ TEST(RtfReaderTest, ParagraphFormats) {
                   "\\pard\\li720\\ri1440\\fi-360\\sb240\\sa120 indented\\par \\pard plain\\tab tab\\line next\\page after\\par"));
     ASSERT_EQ(doc.blockCount(), 6);
     EXPECT_EQ(doc.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(doc.findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    // Left and right as given, whatever the direction of the paragraph's text.
+    EXPECT_EQ(doc.findBlockByNumber(1).blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight | Qt::AlignAbsolute);
     EXPECT_EQ(doc.findBlockByNumber(2).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
     const QTextBlockFormat ind = doc.findBlockByNumber(3).blockFormat();
     EXPECT_EQ(ind.leftMargin(), 48);
@@ -122,6 +124,15 @@ TEST(RtfReaderTest, ParagraphFormats) {
     EXPECT_EQ(doc.findBlockByNumber(5).text(), "after");
     EXPECT_EQ(Text("{\\rtf1 a\\par b}"), "a\nb");
     EXPECT_EQ(Text("{\\rtf1 a\\par\\par}"), "a\n");
+}
+
+TEST(RtfReaderTest, TablesOfOtherWritersBecomeATabbedParagraphPerRow) {
+    QTextDocument doc;
+    Load(doc, Rtf("\\pard before\\par\\trowd\\cellx1000\\cellx2000\\cellx3000 \\pard\\intbl A\\par B\\cell \\cell C\\cell\\row"
+                  "\\trowd\\cellx1000\\cellx2000\\cellx3000 \\pard\\intbl\\cell D\\cell E\\cell\\row\\pard after\\par"));
+    QStringList blocks;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) blocks << b.text();
+    EXPECT_EQ(blocks, (QStringList{"before", "A" + QString(QChar::LineSeparator) + "B\t\tC", "\tD\tE", "after"}));
 }
 
 TEST(RtfReaderTest, OldStyleBulletsMakeAListAndDropTheirBulletText) {
@@ -259,7 +270,8 @@ std::vector<Para> Describe(const QTextDocument& doc) {
     std::vector<Para> out;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const QTextBlockFormat f = b.blockFormat();
-        Para p{b.text(), f.alignment() & Qt::AlignHorizontal_Mask, f.leftMargin(), f.rightMargin(), f.textIndent(), f.topMargin(), f.bottomMargin(),
+        // Left-to-right texts only: left and right are the same, absolute or not.
+        Para p{b.text(), f.alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute, f.leftMargin(), f.rightMargin(), f.textIndent(), f.topMargin(), f.bottomMargin(),
                b.textList() ? int(b.textList()->format().style()) : 0, {}};
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat c = it.fragment().charFormat();
@@ -293,6 +305,47 @@ TEST(RtfWriterTest, RoundTripKeepsTextAndFormatting) {
     EXPECT_TRUE(copy.findBlockByNumber(6).blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
     // Saving again gives the same bytes.
     EXPECT_EQ(SaveRtf(copy), saved);
+}
+
+TEST(RtfWriterTest, SeeThroughColoursAreWrittenAsTheyShowOnWhite) {
+    // What a pasted web page carries: a transparent background on every span, see-through text.
+    QTextDocument doc, copy;
+    doc.setHtml("<span style=\"background-color:transparent;color:rgba(0,0,0,0.6)\">grey</span>"
+                "<span style=\"background-color:rgba(255,255,0,0.2)\">pale</span>");
+    LoadRtf(copy, SaveRtf(doc));
+    EXPECT_FALSE(FormatAt(copy, 0).hasProperty(QTextFormat::BackgroundBrush));
+    EXPECT_EQ(FormatAt(copy, 0).foreground().color(), QColor(102, 102, 102));
+    EXPECT_EQ(FormatAt(copy, 4).background().color(), QColor(255, 255, 204));
+}
+
+TEST(RtfWriterTest, FormattingTheEditorGivesSurvivesSavingAndLoading) {
+    // Right-to-left paragraphs, one put at the left, one at its natural right side; then a
+    // paragraph that left a list (Backspace at its start) with the list's indent.
+    const QString hebrew = QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d");
+    QTextDocument doc, copy;
+    doc.setPlainText(hebrew + "\n" + hebrew + "\nbullet");
+    QTextCursor c(&doc);
+    QTextBlockFormat left;
+    left.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    c.setBlockFormat(left);
+    c.movePosition(QTextCursor::End);
+    c.createList(QTextListFormat::ListDisc)->remove(c.block());
+    // Weights between regular and bold and beyond them, in a narrower face.
+    const int weights[] = {QFont::ExtraLight, QFont::Light, QFont::Medium, QFont::DemiBold, QFont::Black};
+    for (int weight : weights) {
+        QTextCharFormat f;
+        f.setFontWeight(weight);
+        f.setFontStretch(QFont::Condensed);
+        c.insertText("w", f);
+    }
+    LoadRtf(copy, SaveRtf(doc));
+    EXPECT_EQ(copy.firstBlock().blockFormat().alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
+    EXPECT_EQ(copy.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignRight | Qt::AlignAbsolute);
+    EXPECT_EQ(copy.lastBlock().blockFormat().leftMargin(), doc.indentWidth());
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(FormatAt(copy, PosOf(copy, "bullet") + 6 + i).fontWeight(), weights[i]) << i;
+        EXPECT_EQ(FormatAt(copy, PosOf(copy, "bullet") + 6 + i).fontStretch(), QFont::Condensed);
+    }
 }
 
 TEST(RtfWriterTest, ControlCharactersSurviveSavingAndLoading) {

@@ -40,16 +40,14 @@ protected:
 
     TReadingsBuilder Builder()
     {
-        TReadingsBuilder builder(calendar, reader, settings, messages,
-                                 {controls.programDir, controls.appDataDir});
+        TReadingsBuilder builder(calendar, reader, settings, messages);
         builder.SetDay();
         return builder;
     }
 
     std::string Page()
     {
-        return BuildBibleReadingsPage(calendar, reader, settings, messages,
-                                      {controls.programDir, controls.appDataDir});
+        return BuildBibleReadingsPage(calendar, reader, settings, messages);
     }
 
     ReadingsSettings settings;

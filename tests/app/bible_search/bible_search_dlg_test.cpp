@@ -284,6 +284,15 @@ TEST_F(BibleSearchTest, SearchModeIsEnteredOnceAndEndSearchRestoresTheDay)
     EXPECT_FALSE(Page().contains("note "));
 }
 
+TEST_F(BibleSearchTest, LeavingTheReadingsPageClosesTheDialog)
+{
+    // So no passage can be shown over another page, from where Find Saint would move the day.
+    Main().MTroparionKontakion->trigger();
+    EXPECT_FALSE(Dlg().isVisible());
+    EXPECT_FALSE(Dlg().FSearchActive);
+    EXPECT_FALSE(Searching());
+}
+
 TEST_F(BibleSearchTest, AChangedDayPageIsOfferedForSavingBeforeTheFirstFind)
 {
     Dlg().close();

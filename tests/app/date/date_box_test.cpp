@@ -16,6 +16,7 @@
 #include "app_windows.h"
 #include "content_api.h"
 #include "custom_calendar.h"
+#include "fifo_watch.h"
 #include "rtf.h"
 #include "rz_panel.h"
 
@@ -138,6 +139,12 @@ TEST_F(DateBoxTest, DamagedPersonalizedFileLoadsAsFarAsItCan)
     env.ShowDate(QDate(2024, 12, 26));
     EXPECT_EQ(env.messages.size(), 1);
     EXPECT_EQ(PageColour(), env.main->palette().color(QPalette::Base));
+    // A FIFO in its place is refused at once rather than waited on.
+    const TFifo fifo((env.DataDir() + "12-27.trp").toStdString());
+    env.ShowDate(QDate(2024, 12, 27));
+    EXPECT_FALSE(fifo.Waited());
+    ASSERT_EQ(env.messages.size(), 2);
+    EXPECT_TRUE(env.messages.back().contains("Not a regular file")) << env.messages.back().toStdString();
 }
 
 TEST_F(DateBoxTest, SettingTheSameDateAgainRunsTheWholeChange)

@@ -160,6 +160,20 @@ TEST_F(FindDialogTest, FailedSaintSearchKeepsTheDay)
     find->close();
 }
 
+TEST_F(FindDialogTest, APageSwitchLeavesTheOpenDialogItsModeAndText)
+{
+    CreateWindows(false);
+    env.ShowDate(QDate(2027, 1, 10));
+    Main().MFindClick();
+    // Find Saint, which would turn the dialog to saint mode, stays off whatever page is shown.
+    for (QAction* page : {Main().MDailyBibleReadings, Main().MTroparionKontakion}) {
+        page->trigger();
+        EXPECT_FALSE(Main().MFindSaint->isEnabled() || Main().MTBFindSaint->isEnabled());
+    }
+    find->close();
+    EXPECT_TRUE(Main().MFindSaint->isEnabled());
+}
+
 TEST_F(FindDialogTest, CancelledSaveQuestionKeepsTheChangedPage)
 {
     CreateWindows(false);

@@ -56,7 +56,11 @@ TEST(TextSearch, WholeWordNeedsDelimitersOnBothSides)
         EXPECT_EQ(FindIn(QStringLiteral("x_John_the"), QStringLiteral("John"), options), 2);
         EXPECT_EQ(FindIn(QStringLiteral("St John, x"), QStringLiteral("John"), options), 3);
         EXPECT_EQ(FindIn(QStringLiteral("St John x"), QStringLiteral("John"), options), 3);
-        EXPECT_EQ(FindIn(QStringLiteral("St Johné"), QStringLiteral("John"), options), 3);
+        // Letters and digits of any script, and the marks of letters, continue a word.
+        EXPECT_EQ(FindIn(QStringLiteral("St Johné"), QStringLiteral("John"), options), -1);
+        EXPECT_EQ(FindIn(QStringLiteral("St Jose\u0301"), QStringLiteral("Jose"), options), -1);
+        EXPECT_EQ(FindIn(QStringLiteral("Аннам Анна"), QStringLiteral("Анна"), options), 6);
+        EXPECT_EQ(FindIn(QStringLiteral("x \U0001D400Anna"), QStringLiteral("Anna"), options), -1);
         EXPECT_EQ(FindIn(QStringLiteral("St John"), QStringLiteral("John"), options), 3);
         // A word at the very start and a word right where the search starts.
         EXPECT_EQ(FindIn(QStringLiteral("John Smith"), QStringLiteral("John"), options), 0);
@@ -68,6 +72,18 @@ TEST(TextSearch, WholeWordNeedsDelimitersOnBothSides)
     EXPECT_EQ(FindIn(text, QStringLiteral("John"), up), 19);
     EXPECT_EQ(SearchTextBuffer(text, 19, 0, QStringLiteral("John"), up), 8);
     EXPECT_EQ(SearchTextBuffer(text, 9, 0, QStringLiteral("John"), down), 19);
+}
+
+TEST(TextSearch, BackwardWholeWordSearchEndsOnTextsStartingWithADelimiter)
+{
+    // Each of these once kept the search up stepping on the spot at the text's start.
+    const uint16_t up = Up | FindWholeWord;
+    const QString texts[] = {QStringLiteral(" My note"), QStringLiteral("\u201CHoly Father\u201D, pray"),
+                             QStringLiteral("\u1F0D\u03B3\u03B9\u03B5 \u03C4\u03BF\u1FE6 \u0398\u03B5\u03BF\u1FE6")};
+    for (const QString& text : texts)
+        EXPECT_EQ(FindIn(text, QStringLiteral("zzz"), up), -1) << text.toStdString();
+    EXPECT_EQ(FindIn(texts[1], QStringLiteral("holy"), up), 1);
+    EXPECT_EQ(FindIn(texts[2], QStringLiteral("\u1F0D\u03B3\u03B9\u03B5"), up), 0);
 }
 
 TEST(TextSearch, LongTextIsSearchedToItsEnd)

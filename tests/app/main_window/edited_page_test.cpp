@@ -229,14 +229,15 @@ TEST_F(EditedPageTest, TheDateChangeHubKeepsTheDayOfACancelledQuestion)
 TEST_F(EditedPageTest, APageNotReadFromThePersonalizedFileNeverUpdatesIt)
 {
     // A file that holds no page (junk bytes) is reported as one that cannot be read is, and
-    // the library page shows.
+    // the library page shows; the status says so, and the file may be deleted.
     const QString library = Text();
     WriteFile("12-25.trp", QByteArray("\x00\x01\x02\x03junk", 8));
     env.ShowDate(QDate(2024, 12, 25));
     EXPECT_EQ(env.messages.value(0),
               "Cannot open file \"" + QDir::toNativeSeparators(Path("12-25.trp")) + "\". It holds no rich text page.");
     EXPECT_EQ(Text(), library);
-    EXPECT_FALSE(Main().MDeleteFile->isVisible());
+    EXPECT_EQ(Main().Hint(), "Personalized file could not be read. Viewing troparia and kontakia for December 25");
+    EXPECT_TRUE(Main().MDeleteFile->isVisible() && Main().MDeleteFile->isEnabled());
     ASSERT_TRUE(QFile::remove(Path("12-25.trp")));
     env.messages.clear();
 
@@ -244,21 +245,18 @@ TEST_F(EditedPageTest, APageNotReadFromThePersonalizedFileNeverUpdatesIt)
     ASSERT_TRUE(QDir().mkpath(Path("12-25.trp/inside")));
     env.ShowDate(QDate(2024, 12, 25));
     EXPECT_TRUE(env.messages.value(0).startsWith("Cannot open file"));
-    EXPECT_FALSE(Main().MDeleteFile->isVisible());
+    EXPECT_TRUE(Main().MDeleteFile->isVisible());
     Type(QStringLiteral("Edited. "));
     answers = {QMessageBox::Cancel};
     Main().MSave->trigger();
     EXPECT_EQ(env.messages.value(1), "Replace existing personalized file?");
 
-    // The library text shown while personalized files are to be loaded (the choice put back
-    // by Cancel after the page followed it).
+    // The library text shown while the file is there.
     Page().setModified(false);
     ASSERT_TRUE(QDir(Path("12-25.trp")).removeRecursively());
     WriteFile("12-25.trp", Mine);
     env.ShowDate(QDate(2024, 12, 25));
     Options().LoadOriginal->click();
-    Options().CancelButtonClick();
-    ASSERT_TRUE(Options().LoadPersonalized->isChecked());
     Type(QStringLiteral("Edited. "));
     env.messages.clear();
     answers = {QMessageBox::Cancel, QMessageBox::Cancel};

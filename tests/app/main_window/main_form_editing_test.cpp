@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -115,7 +116,8 @@ TEST_F(EditingTest, AlignmentAndBulletsLeaveTheModifiedFlag)
 {
     Select(1, 1);
     Main().MRightAlign->trigger();
-    EXPECT_EQ(Page().firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(Page().firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight | Qt::AlignAbsolute);
     EXPECT_TRUE(Main().ETBRightAlign->isChecked());
     EXPECT_FALSE(Main().ETBLeftAlign->isChecked());
     EXPECT_TRUE(Main().MRightAlign->isChecked());
@@ -141,6 +143,14 @@ TEST_F(EditingTest, AlignmentAndBulletsLeaveTheModifiedFlag)
     Page().setModified(true);
     Main().MCenterAlign->trigger();
     EXPECT_TRUE(Page().isModified());
+
+    // A right-to-left paragraph stands at its right unless put at the left, as the buttons show.
+    Edit().setPlainText(QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"));
+    EXPECT_TRUE(Main().ETBRightAlign->isChecked());
+    Main().MLeftAlign->trigger();
+    EXPECT_EQ(Page().firstBlock().blockFormat().alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
+    Select(1, 1);
+    EXPECT_TRUE(Main().ETBLeftAlign->isChecked());
 }
 
 TEST_F(EditingTest, FontBoxesFormatTheSelectionAndMarkThePage)
@@ -183,6 +193,12 @@ TEST_F(EditingTest, FontBoxesFormatTheSelectionAndMarkThePage)
     EXPECT_EQ(Main().ETBFontSize->currentText(), "20");
     EXPECT_EQ(Main().ETBFontColor->currentText(), "Red");
     EXPECT_FALSE(Main().FUpdatingToolbar);
+
+    // Leaving the size box unchanged (the click back into the page) formats nothing.
+    Select(At(QStringLiteral("Middle")), At(QStringLiteral("Middle")));
+    Page().setModified(false);
+    emit Main().ETBFontSize->lineEdit()->editingFinished();
+    EXPECT_FALSE(Page().isModified());
 }
 
 TEST_F(EditingTest, FontDialogAppliesOnlyWhenConfirmed)
@@ -206,6 +222,16 @@ TEST_F(EditingTest, FontDialogAppliesOnlyWhenConfirmed)
     Main().MFontClick();
     EXPECT_TRUE(FormatAt(plain).fontItalic());
     EXPECT_TRUE(Main().ETBItalic->isChecked());
+
+    // A narrower style of the family is its width, on the page as in its file.
+    if (!QFontDatabase::styles(QStringLiteral("DejaVu Sans")).contains(QStringLiteral("Condensed")))
+        GTEST_SKIP() << "DejaVu Sans Condensed is not installed";
+    SetFontDialogHook([](QFontDialog& dialog) {
+        dialog.setCurrentFont(QFontDatabase::font(QStringLiteral("DejaVu Sans"), QStringLiteral("Condensed"), 12));
+        return true;
+    });
+    Main().MFontClick();
+    EXPECT_EQ(FormatAt(plain).fontStretch(), QFont::Condensed);
 }
 
 TEST_F(EditingTest, EditCommandsFollowTheSelectionAndClipboard)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -214,20 +215,34 @@ TEST_F(PrintingTest, PrintCommandFollowsTheDialogsChoice)
     EXPECT_EQ(env.messages, QStringList{"Text has changed. Create new personalized file?"});
 }
 
-TEST_F(PrintingTest, AnsweringNoToTheSaveQuestionPrintsTheDayPageWithoutTheEdits)
+TEST_F(PrintingTest, AnsweringNoToTheSaveQuestionPrintsThePageAsItStandsAndKeepsTheEdits)
 {
-    const QString original = Edit().toPlainText();
-    Edit().textCursor().insertText(QStringLiteral("An edit that is not kept. "));
+    Edit().textCursor().insertText(QStringLiteral("An edit that is kept. "));
+    const QString edited = Edit().toPlainText();
     ASSERT_TRUE(Edit().document()->isModified());
     SetMessageBoxHook([](QMessageBox&) { return QMessageBox::No; });
     bool dialogShown = false;
     SetPrintDialogHook([&](QPrintDialog&) {
         dialogShown = true;
-        EXPECT_EQ(Edit().toPlainText(), original);   // the page is back as the day has it
+        EXPECT_EQ(Edit().toPlainText(), edited);
         return false;
     });
     env.main->MPrint->trigger();
     SetMessageBoxHook(nullptr);
     EXPECT_TRUE(dialogShown);
-    EXPECT_FALSE(Edit().document()->isModified());
+    EXPECT_TRUE(Edit().document()->isModified());
+}
+
+TEST_F(PrintingTest, TitleTakesTheFirstCharactersStyleInTheToolbarsSize)
+{
+    QTextCursor first(Edit().document());
+    first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    QTextCharFormat italic;
+    italic.setFontItalic(true);
+    first.mergeCharFormat(italic);
+    env.main->ETBFontSize->setEditText(QStringLiteral("20"));
+    const TPrintHeading heading = env.main->PrintHeading();
+    EXPECT_EQ(heading.text, "DECEMBER 25");
+    EXPECT_TRUE(heading.format.fontItalic());
+    EXPECT_EQ(heading.format.fontPointSize(), 20);
 }

@@ -11,6 +11,7 @@
 
 
 #include "app_windows.h"
+#include "full_disk.h"
 #include "rtf.h"
 #include "save_dialog.h"
 
@@ -80,13 +81,21 @@ TEST_F(SavingTest, SaveCreatesThePersonalizedCopyAndShowsIt)
     EXPECT_EQ(env.messages.value(2), "No changes have been made.");
     EXPECT_EQ(ReadFile(File()), "marker");
 
-    // Changes to it are saved in place without a reload.
+    // The file changed since the page was read (another program saved it): replacing it is
+    // asked for; once replaced, changes are saved in place without a reload.
+    Type(QStringLiteral("More. "));
+    answers = {QMessageBox::Ok, QMessageBox::Cancel};
+    env.main->MSaveClick(env.main->MSave);
+    EXPECT_EQ(env.messages.value(4), "The personalized file \"" + Native(File()) +
+                                         "\" was changed by another program after this page was loaded. Replace it with this page?");
+    EXPECT_EQ(ReadFile(File()), "marker");
+    env.main->MSaveClick(env.main->MSave);
     env.messages.clear();
     Type(QStringLiteral("More. "));
     env.main->MSaveClick(env.main->MSave);
     EXPECT_EQ(env.messages, QStringList{"Save changes/additions to personalized file?"});
     LoadRtf(saved, ReadFile(File()));
-    EXPECT_TRUE(saved.toPlainText().startsWith("More. My note. "));
+    EXPECT_TRUE(saved.toPlainText().startsWith("More. More. My note. "));
     EXPECT_EQ(env.main->Hint(), "Saved as " + Native(File()));
     EXPECT_EQ(env.main->StatusPanel1->text(), env.main->Hint());
     EXPECT_FALSE(Page().isModified());
@@ -257,6 +266,25 @@ TEST_F(SavingTest, FailedWriteKeepsPageAndDateAndSaysWhy)
     EXPECT_FALSE(QFile::exists(File()));
 }
 
+TEST_F(SavingTest, SaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    SELV_FULL_DISK_OR_SKIP(disk);
+    Create();
+    // A personalized page of about 3 KB on a disk then left with no room.
+    env.main->FAppDataDir = disk.dir.path() + "/";
+    const QByteArray kept = "{\\rtf1 " + QByteArray(3000, 'p') + "}";
+    QFile file(env.main->FAppDataDir + "12-25.trp");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(kept) == kept.size());
+    file.close();
+    env.dateBox->ShowDayPage(false);
+    disk.Fill();
+    Type(QStringLiteral("Word "));
+    env.main->MSave->trigger();
+    EXPECT_EQ(env.messages.value(1), "Cannot write file \"" + Native(File()) + "\". No space left on device");
+    EXPECT_EQ(ReadFile(File()), kept);
+    EXPECT_TRUE(Page().isModified() && PersonalShown());
+}
+
 TEST_F(SavingTest, SaveAsWritesRichOrPlainTextByTheExtension)
 {
     Create();
@@ -308,9 +336,14 @@ TEST_F(SavingTest, DeleteFileRemovesTheCopyAndShowsTheLibraryPage)
     env.messages.clear();
     answers = {QMessageBox::Cancel};
     env.main->MDeleteFile->trigger();
-    EXPECT_EQ(env.messages, QStringList{"Delete personalized troparia and kontakia file\n\n" + Native(path) +
-                                        "\n\nfrom your hard disk?"});
+    const QString question = "Delete personalized troparia and kontakia file\n\n" + Native(path) + "\n\nfrom your hard disk?";
+    EXPECT_EQ(env.messages, QStringList{question});
     EXPECT_TRUE(QFile::exists(path));
+    // Edits on the page go with the file: the question says so.
+    Type(QStringLiteral("Unsaved. "));
+    answers = {QMessageBox::Cancel};
+    env.main->MDeleteFile->trigger();
+    EXPECT_EQ(env.messages.value(1), question + "\n\nThe changes made to the page on screen will be lost.");
 
     env.main->MDeleteFile->trigger();
     EXPECT_FALSE(QFile::exists(path));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QLabel>
 
 #include "app_windows.h"
 #include "installed_versions.h"
@@ -29,22 +30,31 @@ TScanResult Scan(const QByteArray& text)
 
 } // namespace
 
-TEST(InstalledVersionRecords, DamagedListIsReadWithinItsBounds)
+TEST(InstalledVersionRecords, DamagedListIsRebuiltFromTheRecordsAndNotWrittenAtExit)
 {
     TAppWindows env;   // an empty store of its own
-    {
-        TRegIniFile records(InstalledFilesKey);
-        records.WriteString(InstalledFileListSection, "FileCount", "40");
-        records.WriteString(InstalledFileListSection, "File1", "A");
-        records.WriteString(InstalledFileListSection, "File2", "");
-        records.WriteString(InstalledFileListSection, "File3", "a");
-        for (int n = 4; n <= 14; ++n)
-            records.WriteString(InstalledFileListSection, QStringLiteral("File%1").arg(n), QStringLiteral("V%1").arg(n));
-    }
-    EXPECT_EQ(LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey),
-              QStringList({"A", "V4", "V5", "V6", "V7", "V8", "V9", "V10", "V11"}));
-    TRegIniFile(InstalledFilesKey).WriteString(InstalledFileListSection, "FileCount", "-3");
-    EXPECT_TRUE(LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey).isEmpty());
+    const auto load = [] { return LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey); };
+    const auto write = [](const QString& section, const QString& name, const QString& value) {
+        TRegIniFile(InstalledFilesKey).WriteString(section, name, value);
+    };
+    for (const char* name : {"A", "B", "C"})
+        write(QLatin1String(name), "Filename", "f.txt");
+    // No list: the records in the store's order.
+    EXPECT_EQ(load(), QStringList({"A", "B", "C"}));
+    // The listed records first, spelt as recorded; names without a record are passed over.
+    const char* const listed[][2] = {{"FileCount", "-5"}, {"File1", "c"}, {"File2", ""}, {"File3", "Gone"}, {"File4", "a"}};
+    for (const auto& [name, value] : listed)
+        write(InstalledFileListSection, QLatin1String(name), QLatin1String(value));
+    EXPECT_EQ(load(), QStringList({"C", "A", "B"}));
+    for (int n = 4; n <= 12; ++n)
+        write(QStringLiteral("V%1").arg(n), "Filename", "f.txt");
+    EXPECT_EQ(load().size(), MaxInstalledVersions);
+    EXPECT_EQ(load().last(), "V11");
+    // The windows neither hide those versions nor write the list they did not change.
+    env.Create();
+    EXPECT_EQ(env.options->FileLabels[1]->text(), "C");
+    env.Destroy();
+    EXPECT_EQ(TRegIniFile(InstalledFilesKey).ReadString(InstalledFileListSection, "FileCount", ""), "-5");
 
     SaveInstalledFileList({"A", "B"}, InstalledFileListSection, InstalledFilesKey);
     EXPECT_EQ(TRegIniFile(InstalledFilesKey).ReadSection(InstalledFileListSection),
@@ -104,6 +114,17 @@ TEST(VersionScan, PartsAreFitForTheReadingsByTheBooksTheyRead)
     EXPECT_EQ(all.foundBooks[0].size() + all.foundBooks[1].size() + all.foundBooks[2].size(), 86);
     EXPECT_EQ(all.foundBooks[0].last() + all.foundBooks[1].last(), "MalachiRevelation");
     EXPECT_FALSE(Scan("10O 1 1 no tabs\n").FoundAny());
+
+    // A book with a line that the reader could not read is left out: a column missing or one
+    // too many, or a number the reader never writes.
+    for (const char* line : {"40N\t1\tNo verse\n", "40N\t1\t1\t1\tExtra\n", "40N\t01\t1\tZero\n",
+                             "40N\t1\t1000\tFour digits\n", "40N\t1\t1"}) {
+        const TScanResult scan = Scan(TextWith({{40, 66}}) + line);
+        EXPECT_EQ(scan.damagedBooks, QStringList({"St Matthew"})) << line;
+        EXPECT_EQ(scan.foundBooks[1].value(0), "St Mark") << line;
+        EXPECT_FALSE(scan.readingsReady[1]) << line;
+    }
+    EXPECT_TRUE(Scan(TextWith({{40, 66}}) + "40N\t0\t1\t\r\n").damagedBooks.isEmpty());
 }
 
 TEST(ShortPath, FoldersGiveWayOneByOne)

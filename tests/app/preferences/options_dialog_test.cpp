@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "app_windows.h"
+#include "installed_versions.h"
 #include "rz_panel.h"
 
 namespace {
@@ -126,4 +127,27 @@ TEST_F(OptionsDialogTest, RadioButtonsReloadAShownPersonalizedPage)
     Options().LoadPersonalized->click();
     EXPECT_EQ(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
     EXPECT_EQ(Main().StatusPanel1->text(), "Viewing personalized troparia and kontakia for December 25");
+    // Cancel puts the page back with the choice.
+    Options().LoadOriginal->click();
+    Options().CancelButtonClick();
+    EXPECT_TRUE(Options().LoadPersonalized->isChecked());
+    EXPECT_EQ(Main().MainRichEdit->toPlainText().trimmed(), "Mine");
+}
+
+TEST_F(OptionsDialogTest, VersionNamesAreShownAsPlainTextAndLongOnesCutShort)
+{
+    const QString markup = QStringLiteral("<b>B</b>");
+    const QString hand = QString(310, QLatin1Char('N'));   // longer than any name can be given
+    env.Destroy();
+    for (const QString& name : {markup, hand})
+        TRegIniFile(InstalledFilesKey).WriteString(name, "Filename", "f.txt");
+    TRegIniFile(SettingsKey).WriteString("Options", "NewTSearchVersion", hand);
+    env.Create();
+    QLabel* shown = Options().FileLabels[1];
+    ASSERT_EQ(shown->text(), markup);
+    EXPECT_GE(shown->sizeHint().width(), shown->fontMetrics().horizontalAdvance(markup));
+    EXPECT_EQ(Options().ActiveNT2->text(), hand);
+    Options().show();
+    EXPECT_LT(Options().width(), 1000);
+    Options().hide();
 }

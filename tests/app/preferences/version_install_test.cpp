@@ -1,7 +1,17 @@
 // Installing Bible versions through the install page, with the build tree's real exports.
 #include "versions_fixture.h"
 
+#include <QApplication>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include "fifo_watch.h"
+#include "file_copy.h"
+#include "file_progress.h"
 
 namespace {
 
@@ -146,7 +156,10 @@ TEST_F(VersionsTest, RefusedFilesAreReportedAndNothingIsRegistered)
               "The selected file, " + Q + "KJV_UTF8.txt" + Q + ", contains unicode text." + LineBreak +
                   "Selvarion does not handle unicode." + LineBreak + "Select another file to scan.");
     EXPECT_EQ(refused(SourceFile(QStringLiteral("empty.txt"), "")),
-              "Unable to create file mapping." + LineBreak + "Select another file and try again.");
+              "The selected file is empty." + LineBreak + "Select another file and try again.");
+    EXPECT_EQ(refused(SourceFile(QStringLiteral("columns.txt"), "40N\t1\tNo verse column\n")),
+              "Some lines of the selected file are not a book code, a chapter, a verse and a text, one column "
+              "each. These books are left out: St Matthew." + LineBreak + "Select another file to scan.");
     const QString vanished = SourceFile(QStringLiteral("gone.txt"), "40N\t1\t1\tThe book\n");
     Options().InstallButtonClick();
     TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
@@ -164,7 +177,7 @@ TEST_F(VersionsTest, RefusedFilesAreReportedAndNothingIsRegistered)
     EXPECT_EQ(refused(SourceFile(QStringLiteral("other/kjv.txt"), "40N\t1\t1\tThe book\n")),
               "The selected file is already installed as " + Q + "Mine" + Q + "." + LineBreak +
                   "Select another file to scan.");
-    EXPECT_EQ(env.messages.size(), 5);
+    EXPECT_EQ(env.messages.size(), 6);
     EXPECT_EQ(Options().FInstalledVersions, QStringList({"Mine"}));
     EXPECT_EQ(Records().ReadSections(), QStringList({"Mine", InstalledFileListSection}));
 }
@@ -228,4 +241,82 @@ TEST_F(VersionsTest, BrowseStartsInTheNearestFolderThatExists)
     Options().FileBrowseButtonClick();
     EXPECT_EQ(folder, source.path());
     EXPECT_EQ(typed, "");
+}
+
+TEST_F(VersionsTest, NothingButRegularFilesIsOpened)
+{
+    const QString chosen = source.path() + QStringLiteral("/x.txt");
+    const TFifo fifo(chosen.toStdString());
+    ChooseAndScan(chosen);
+    EXPECT_EQ(LastMessage(), "Unable to open the selected file." + LineBreak + "Select another file and try again.");
+    QString error;
+    EXPECT_EQ(CopyFileReplacing(chosen, env.DataDir() + "x.txt", QFile::ReadOwner, error), TCopyResult::Failed);
+    EXPECT_EQ(error, "Not a regular file");
+    // An installed version whose file became a FIFO, read for the readings from the start.
+    env.Destroy();
+    const TFifo installed((env.DataDir() + "web.txt").toStdString());
+    TRegIniFile(InstalledFilesKey).WriteString("Piped", "Filename", "web.txt");
+    TRegIniFile(SettingsKey).WriteString("Options", "NewTReadingsVersion", "Piped");
+    Create();
+    EXPECT_TRUE(LastMessage().startsWith("The file \"web.txt\" is damaged or missing")) << LastMessage().toStdString();
+    EXPECT_FALSE(fifo.Waited());
+    EXPECT_FALSE(installed.Waited());
+}
+
+TEST_F(VersionsTest, TwoProgramsKeepEachOthersInstalls)
+{
+    // Another program installs while this one runs, and again before this one ends.
+    const auto otherInstalls = [](const QString& name) {
+        TRegIniFile(InstalledFilesKey).WriteString(name, "Filename", name + ".txt");
+        RewriteInstalledFileList();
+    };
+    otherInstalls(QStringLiteral("Other"));
+    Install(SourceFile(QStringLiteral("kjv.txt"), "40N\t1\t1\tThe book\n"), QStringLiteral("Mine"));
+    EXPECT_EQ(Options().FInstalledVersions, QStringList({"Other", "Mine"}));
+    otherInstalls(QStringLiteral("Third"));
+    env.Destroy();
+    EXPECT_EQ(LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey), QStringList({"Other", "Mine", "Third"}));
+    EXPECT_EQ(Records().ReadString(InstalledFileListSection, "FileCount", ""), "3");
+}
+
+TEST_F(VersionsTest, CopiesGiveTheSystemsReasonAndLargeFilesCanBeCancelled)
+{
+    const QString dataDir = QDir(env.DataDir()).absolutePath();
+    const auto leftInDataFolder = [&] { return QDir(dataDir).entryList(QDir::Files | QDir::Hidden); };
+    ChooseAndScan(SourceCopy("web_unbound.txt", QStringLiteral("web.txt")));
+    // The disk fills up after 100,000 bytes of the copy.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{100000, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &full);
+    Options().InstallOKButton->click();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(LastMessage(), "Unable to copy " + Q + "web.txt" + Q + " to the program directory." + LineBreak +
+                                 "File too large." + LineBreak + Q + "web.txt" + Q + " will not be installed.");
+    EXPECT_TRUE(leftInDataFolder().isEmpty());
+
+    // A large file is scanned and copied behind a progress dialog whose Cancel stops either.
+    QFile web(ExportFile("web_unbound.txt"));
+    ASSERT_TRUE(web.open(QIODevice::ReadOnly));
+    const QByteArray text = web.readAll();
+    const QString large = SourceFile(QStringLiteral("large.txt"), text + text);
+    ASSERT_GE(QFileInfo(large).size(), TFileProgress::LargeFileBytes);
+    const auto cancelSoon = [] {
+        QTimer::singleShot(0, [] { qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())->cancel(); });
+    };
+    cancelSoon();
+    ChooseAndScan(large);
+    EXPECT_TRUE(Options().NameEdit->isHidden());
+    EXPECT_TRUE(Options().ScanButton->isEnabled());
+    Options().ScanButtonClick();
+    Options().NameEdit->setText(QStringLiteral("Large"));
+    ASSERT_TRUE(Options().InstallOKButton->isEnabled());
+    cancelSoon();
+    Options().InstallOKButton->click();
+    EXPECT_EQ(Pages().currentWidget(), Options().InstallPage);
+    EXPECT_TRUE(Options().FInstalledVersions.isEmpty());
+    EXPECT_TRUE(leftInDataFolder().isEmpty());
+    Options().InstallOKButton->click();
+    EXPECT_EQ(Options().FInstalledVersions, QStringList({"Large"}));
 }

@@ -179,3 +179,18 @@ TEST_F(RolesTest, PickOffersOnlyVersionsFitForTheRole)
     EXPECT_FALSE(Options().FChangeVersionMode);
     EXPECT_TRUE(Options().FileLabels[1]->isEnabled());
 }
+
+TEST_F(RolesTest, AReadingsFileChangedUnderTheProgramIsReportedOnceThenReadAsItStands)
+{
+    ASSERT_TRUE(Choose(NewTReadingsRole, 1));
+    const QString path = env.DataDir() + "web.txt";
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(QFile::resize(path, 1000));
+    env.main->MNextDay->trigger();
+    EXPECT_EQ(env.messages.size(), 1);
+    EXPECT_TRUE(LastMessage().startsWith("The file \"web.txt\" is damaged or missing")) << LastMessage().toStdString();
+    // What is left of the file lacks the day's readings: one message for the whole page.
+    env.main->MNextDay->trigger();
+    EXPECT_EQ(env.messages.size(), 2);
+    EXPECT_TRUE(LastMessage().startsWith("Error 001: ")) << LastMessage().toStdString();
+}

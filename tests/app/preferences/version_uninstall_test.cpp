@@ -186,3 +186,72 @@ TEST_F(UninstallTest, EveryStepShowsItsOwnPageAlone)
     EXPECT_EQ(shown(), Pages_{Options().BibleVersions});
     Options().hide();
 }
+
+TEST_F(UninstallTest, RecordsNamingFilesOutsideTheDataFolderTouchNoFile)
+{
+    // A record whose file name leads out of the data folder, in use for the readings.
+    const QString victim = SourceFile(QStringLiteral("victim.txt"), "Mine, not a Bible.");
+    QFile::setPermissions(victim, QFile::ReadOwner);
+    env.Destroy();
+    const QString evilName = QDir(env.DataDir()).relativeFilePath(victim);
+    TRegIniFile(InstalledFilesKey).WriteString("Evil", "Filename", evilName);
+    TRegIniFile(SettingsKey).WriteString("Options", "NewTReadingsVersion", "Evil");
+    Answer({});
+    Create();
+    EXPECT_TRUE(LastMessage().startsWith("The file \"" + evilName + "\" is damaged or missing")) << LastMessage().toStdString();
+
+    Answer({QMessageBox::Yes, QMessageBox::Yes});
+    Uninstall(2);
+    EXPECT_EQ(LastMessage(), "The record of \"Evil\" was damaged: its file name \"" + evilName + "\" is not the name "
+                             "of a file in the data folder.\nThe version was uninstalled, and no file was backed up or removed.");
+    EXPECT_FALSE(InstalledFileExists("Evil"));
+    EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "Mine, not a Bible.");
+    EXPECT_EQ(QFile::permissions(victim) & (QFile::ReadOwner | QFile::WriteOwner), QFile::ReadOwner);
+    EXPECT_FALSE(QFileInfo::exists(env.DataDir() + "Backup"));
+}
+
+TEST_F(UninstallTest, RolesAreStoredAsTheyChangeForEveryRole)
+{
+    // Each role applied reads its version at once, and is stored at once: a session ended by a
+    // signal keeps it.
+    QFile web(ExportFile("web_unbound.txt"));
+    ASSERT_TRUE(web.open(QIODevice::ReadOnly));
+    const QString withAzariah = QStringLiteral("WEB with Azariah");   // an Apocrypha fit for the readings
+    ASSERT_TRUE(Install(SourceFile("azariah.txt", web.readAll() + "83A\t1\t1\tBlessed art thou, O Lord.\n"),
+                        withAzariah));
+    ASSERT_TRUE(Choose(0, 1));
+    ASSERT_TRUE(Choose(2, 2));
+    ASSERT_TRUE(Choose(3, 1));
+    EXPECT_EQ(Reader().FOldTReadingsFile, "web.txt");
+    EXPECT_EQ(Reader().FApocReadingsFile, "azariah.txt");
+    EXPECT_EQ(Reader().FOldTSearchFile, "web.txt");
+    EXPECT_EQ(Reader().OldT->itemText(Reader().OldT->count() - 1), "Malachi");
+    const auto storedRoles = [] {
+        QStringList names;
+        for (const char* role : {"OldTReadings", "NewTReadings", "ApocReadings", "OldTSearch", "NewTSearch"})
+            names << TRegIniFile(SettingsKey).ReadString("Options", role + QStringLiteral("Version"), "");
+        return names;
+    };
+    EXPECT_EQ(storedRoles(), QStringList({WebName, WebName, withAzariah, WebName, WebName}));
+    Rename(1, QStringLiteral("WEB 2015"));
+    EXPECT_EQ(storedRoles(), QStringList({"WEB 2015", "WEB 2015", withAzariah, "WEB 2015", "WEB 2015"}));
+    Answer({QMessageBox::Yes, QMessageBox::No});
+    Uninstall(1);
+    const QString& kjv = BuiltInVersionName;
+    EXPECT_EQ(storedRoles(), QStringList({kjv, kjv, withAzariah, kjv, kjv}));
+}
+
+TEST_F(UninstallTest, RoleNamesTakeTheSpellingOfTheirRecords)
+{
+    env.Destroy();
+    TRegIniFile(SettingsKey).WriteString("Options", "NewTReadingsVersion", "world english BIBLE");
+    Create();
+    EXPECT_EQ(Options().ActiveNT1->text(), WebName);
+    Answer({QMessageBox::Yes, QMessageBox::No});
+    Uninstall(1);
+    EXPECT_EQ(Options().ActiveNT1->text(), BuiltInVersionName);
+    EXPECT_EQ(Reader().FNewTReadingsFile, BuiltInNewTFile);
+}

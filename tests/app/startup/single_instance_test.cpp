@@ -120,6 +120,7 @@ TEST_F(SingleInstanceTest, ALockHeldByAnotherEndsTheStartOneThatCannotBeMadeDoes
     EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Selvarion: cannot create the lock file \"") +
                                        runtime.filePath(QStringLiteral("file/folder/"))))
         << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral(".lock\" (Not a directory);"))) << warnings[0].toStdString();
     EXPECT_TRUE(warnings[0].endsWith(withoutCheck)) << warnings[0].toStdString();
 
     // A socket path too long for a socket address cannot listen: said the same way, and

@@ -143,6 +143,8 @@ TEST_F(FirstRunTest, ChoosingTheNewCalendarLeavesTheOldMode)
     EXPECT_EQ(env.main->windowTitle(), "Selvarion - New Calendar");
     EXPECT_EQ(env.dateBox->Calendar->CalendarDate(), QDate(2024, 6, 1));
     EXPECT_EQ(env.dateBox->FCivilDate, QDate(2024, 6, 1));
+    // The choice is in the store at once, not only when the program ends.
+    EXPECT_FALSE(TRegIniFile(SettingsKey).ReadBool(QStringLiteral("Options"), QStringLiteral("OldCalendar"), true));
 }
 
 const QString Report2024New = QStringLiteral(
