@@ -78,6 +78,8 @@ bool THelpBrowser::ShowPage(const QUrl& url)
         return false;
     if (url != source())
         setSource(url);
+    else if (url.hasFragment())
+        scrollToAnchor(url.fragment());
     return true;
 }
 

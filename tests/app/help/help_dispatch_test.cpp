@@ -2,8 +2,6 @@
 // request shows and where a popup topic is placed.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QComboBox>
 #include <QCursor>
 #include <QFileDialog>
@@ -26,11 +24,9 @@
 #include "app_windows.h"
 #include "custom_find_dialog.h"
 #include "dialog_hook.h"
-#include "font_dialog.h"
 #include "help_keys.h"
 #include "html_help.h"
 #include "key_popup.h"
-#include "print_dialog.h"
 #include "save_dialog.h"
 
 namespace {
@@ -233,46 +229,33 @@ TEST_F(HelpDispatchTest, DialogsAskForTheirOwnTopics)
     env.dateBox->hide();
 
     // The toolkit's dialogs: F1 in them and their Help button ask for their topics.
-    const auto askBoth = [this](QDialog& dialog) {
+    const auto askBoth = [](QDialog& dialog) {
         PressF1(dialog.findChildren<QPushButton*>().first());
-        QPushButton* help = dialog.findChild<QPushButton*>(QStringLiteral("HelpButton"));
-        EXPECT_NE(help, nullptr) << dialog.metaObject()->className();
-        if (help)
+        if (auto* help = dialog.findChild<QPushButton*>(QStringLiteral("HelpButton")))
             help->click();
-        EXPECT_EQ(requests.size(), 2u);
-        const QString address = requests.empty() ? QString() : requests.front().address;
-        EXPECT_EQ(requests.back().address, address);
-        requests.erase(requests.begin());
+        return false;
     };
-    SetSaveDialogHook([&](QFileDialog& dialog) {
-        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-        askBoth(dialog);
-        return QString();
-    });
+    SetSaveDialogHook([&](QFileDialog& dialog) { return askBoth(dialog) ? dialog.directory().path() : QString(); });
     env.main->MSaveAsClick();
-    SetSaveDialogHook(nullptr);
-    EXPECT_EQ(Last().address, Address("::/html/refdlg/saveasdlg.htm>secwin"));
-    TDialogHook<QFileDialog>::Set([&](QFileDialog& dialog) {
-        askBoth(dialog);
-        return false;
-    });
+    TDialogHook<QFileDialog>::Set(askBoth);
     options.FileBrowseButtonClick();
-    TDialogHook<QFileDialog>::Set(nullptr);
-    EXPECT_EQ(Last().address, Address("::/html/refdlg/browsedlg.htm>secwin"));
-    SetPrintDialogHook([&](QPrintDialog& dialog) {
-        askBoth(dialog);
-        return false;
-    });
+    TDialogHook<QPrintDialog>::Set(askBoth);
     env.main->MPrintClick();
-    SetPrintDialogHook(nullptr);
-    EXPECT_EQ(Last().address, Address("::/html/refdlg/printdlg.htm>secwin"));
-    SetFontDialogHook([&](QFontDialog& dialog) {
-        askBoth(dialog);
-        return false;
-    });
+    TDialogHook<QFontDialog>::Set(askBoth);
     env.main->MFontClick();
-    SetFontDialogHook(nullptr);
-    EXPECT_EQ(Last().address, Address("::/html/refdlg/fontdlg.htm>secwin"));
+    SetSaveDialogHook(nullptr);
+    TDialogHook<QFileDialog>::Set(nullptr);
+    TDialogHook<QPrintDialog>::Set(nullptr);
+    TDialogHook<QFontDialog>::Set(nullptr);
+    QStringList asked, topics;
+    for (const TRequest& request : requests)
+        asked << request.address;
+    for (const char* page : {"saveasdlg", "browsedlg", "printdlg", "fontdlg"}) {
+        const QString topic = env.main->FHelpFileName + QStringLiteral("::/html/refdlg/%1.htm>secwin").arg(QLatin1String(page));
+        topics << topic << topic;
+    }
+    EXPECT_EQ(asked, topics);
+    requests.clear();
 }
 
 TEST_F(HelpDispatchTest, ContextsWithoutATopicAskForAnEmptyAddress)
@@ -319,53 +302,47 @@ TEST_F(HelpDispatchTest, EveryContextOfTheTableShowsItsTopic)
                         "226 versenumbers, 227 searchin, 228 findbutton, 229 cancelbutton, 230 endsearchbutton, "
                         "231 helpbutton"},
     };
-    // The windows as they stand when the request arrives: the shown page, the Find dialog's
-    // mode, the Preferences dialog's page.
-    const std::function<void()> troparia = [&] { main.CheckPageItems(TDayPage::TroparionKontakion); };
-    const std::function<void()> readings = [&] { main.CheckPageItems(TDayPage::DailyBibleReadings); };
-    const std::function<void()> lives = [&] { main.CheckPageItems(TDayPage::LivesSaints); };
-    const auto preferencesOn = [&](QWidget* page) {
-        return std::function<void()>([&options, page] { options.PageControl->setCurrentWidget(page); });
-    };
+    const char* const references = "400 refmain/main, 450 refdlg/calendardlg, 500 refdlg/saveasdlg, 550 refdlg/printdlg, "
+                                   "600 refdlg/fontdlg, 800 refdlg/findbibledlg, 950 refdlg/browsedlg";
+    // Topics chosen by the windows as they stand: the shown page, the Find dialog's mode, the
+    // Preferences dialog's page.
     struct TRow {
-        TRow(int c, const QString& t, std::function<void()> s = {}) : context(c), topic(t), state(std::move(s)) {}
         int context;
         QString topic;
-        std::function<void()> state;
+        TDayPage page = TDayPage::TroparionKontakion;
+        bool findPageMode = false;
+        QWidget* preferencesPage = nullptr;
     };
+    const TDayPage troparia = TDayPage::TroparionKontakion, readings = TDayPage::DailyBibleReadings,
+                   lives = TDayPage::LivesSaints;
     std::vector<TRow> rows = {
-        {400, "::/html/refmain/main.htm>secwin"},
-        {450, "::/html/refdlg/calendardlg.htm>secwin"},
-        {500, "::/html/refdlg/saveasdlg.htm>secwin"},
-        {550, "::/html/refdlg/printdlg.htm>secwin"},
-        {600, "::/html/refdlg/fontdlg.htm>secwin"},
-        {700, "::/html/refdlg/findpagedlg.htm>secwin", [&] { find->ShowOptionControls(true); }},
-        {700, "::/html/refdlg/findsaintdlg.htm>secwin", [&] {
-             find->ShowOptionControls(false);
-             troparia();
-         }},
+        {700, "::/html/refdlg/findpagedlg.htm>secwin", lives, true},
+        {700, "::/html/refdlg/findsaintdlg.htm>secwin", troparia},
         {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", readings},
         {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", lives},
-        {800, "::/html/refdlg/findbibledlg.htm>secwin"},
-        {900, "::/html/refdlg/preferencesdlg.htm#Preferences>secwin", preferencesOn(options.UserPrefs)},
-        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", preferencesOn(options.BibleVersions)},
-        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", preferencesOn(options.ChangeVersionsPage)},
-        {900, "::/html/refdlg/preferencesdlg.htm#Files>secwin", preferencesOn(options.BibleFiles)},
-        {900, "::/html/refdlg/preferencesdlg.htm#Install>secwin", preferencesOn(options.InstallPage)},
-        {950, "::/html/refdlg/browsedlg.htm>secwin"},
+        {900, "::/html/refdlg/preferencesdlg.htm#Preferences>secwin", lives, false, options.UserPrefs},
+        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", lives, false, options.BibleVersions},
+        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", lives, false, options.ChangeVersionsPage},
+        {900, "::/html/refdlg/preferencesdlg.htm#Files>secwin", lives, false, options.BibleFiles},
+        {900, "::/html/refdlg/preferencesdlg.htm#Install>secwin", lives, false, options.InstallPage},
         {163, "::/html/popsearch/findsaint.htm", troparia},
         {163, "::/html/popsearch/findbible.htm", readings},
         {163, "::/html/popsearch/findlifeofsaint.htm", lives},
         {184, "::/html/popoptionsbiblereadings.htm"},
     };
+    const auto entries = [](const char* list) { return QString::fromLatin1(list).split(QStringLiteral(", ")); };
+    for (const QString& entry : entries(references))
+        rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
+                        QStringLiteral("::/html/%1.htm>secwin").arg(entry.section(QLatin1Char(' '), 1))});
     for (const auto& [folder, pages] : popups)
-        for (const QString& entry : QString::fromLatin1(pages).split(QStringLiteral(", ")))
+        for (const QString& entry : entries(pages))
             rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
                             QStringLiteral("::/html/%1/%2.htm").arg(QLatin1String(folder), entry.section(QLatin1Char(' '), 1))});
     QSet<int> contexts;
     for (const TRow& row : rows) {
-        if (row.state)
-            row.state();
+        main.CheckPageItems(row.page);
+        find->ShowOptionControls(row.findPageMode);
+        options.PageControl->setCurrentWidget(row.preferencesPage ? row.preferencesPage : options.UserPrefs);
         bool callHelp = false;
         EXPECT_TRUE(main.AppOnHelp(HelpCommandContext, row.context, callHelp));
         const TRequest request = Last();
