@@ -189,17 +189,21 @@ THelpWindow::THelpWindow(std::unique_ptr<THelpFile> file, const QString& placeme
                          registry.ReadInteger(PlacementSection, QStringLiteral("Top"), 0),
                          registry.ReadInteger(PlacementSection, QStringLiteral("Width"), 0),
                          registry.ReadInteger(PlacementSection, QStringLiteral("Height"), 0));
-        // A place off every screen of today is left to the window manager.
+        // The frame's place and the size inside it; a place off every screen of today is left
+        // to the window manager.
         const QScreen* screen = QGuiApplication::screenAt(kept.center());
-        if (screen && kept.width() >= 200 && kept.height() >= 150)
-            setGeometry(kept.intersected(screen->availableVirtualGeometry()));
+        if (screen && kept.width() >= 200 && kept.height() >= 150) {
+            const QRect onScreen = kept.intersected(screen->availableVirtualGeometry());
+            resize(onScreen.size());
+            move(onScreen.topLeft());
+        }
     }
 }
 
 THelpWindow::~THelpWindow()
 {
     if (!FPlacementKey.isEmpty()) {
-        const QRect place = geometry();
+        const QRect place(pos(), size());
         TRegIniFile registry(FPlacementKey);
         registry.WriteInteger(PlacementSection, QStringLiteral("Left"), place.x());
         registry.WriteInteger(PlacementSection, QStringLiteral("Top"), place.y());

@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QWindow>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "help_address.h"
 #include "help_file.h"
 #include "help_window.h"
@@ -56,6 +60,10 @@ void HtmlHelp::DisplayTopic(const QString& address)
             return;
         CloseAll();
         window = new THelpWindow(std::move(file), PlacementKey());
+#ifdef __GLIBC__
+        // What a long page took goes back to the system with the window, not only to the heap.
+        QObject::connect(window, &QObject::destroyed, [] { malloc_trim(0); });
+#endif
         Current() = window;
     }
     window->ShowTopic(topic.page, topic.anchor);
