@@ -10,7 +10,6 @@
 #include "help_topics.h"
 #include "html_help.h"
 #include "key_popup.h"
-#include "message_box.h"
 #include "options_dialog.h"
 #include "selvarion_main_form.h"
 
@@ -81,16 +80,7 @@ bool TSelvarionMainForm::AppOnHelp(uint16_t command, int data, bool& callHelp)
             address = FHelpFileName + topic;
             point = PopupPoint(data);
         }
-        // The popup component takes at most 259 characters of address.
-        address.truncate(259);
-        try {
-            TKeyPopup().DisplayURL(address, point.x(), point.y());
-        } catch (const EKeyPopupError& error) {
-            CenteredMessageBox(nullptr,
-                               QStringLiteral("Error connecting to IKeyPopup = ") + EKeyPopupError::ClassName() +
-                                   QLatin1Char('\n') + QString::fromStdString(error.what()),
-                               QMessageBox::Ok, QMessageBox::NoIcon);
-        }
+        TKeyPopup().DisplayURL(address, point.x(), point.y());
     }
     FHelpKeyPressed = false;
     return true;

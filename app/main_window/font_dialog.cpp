@@ -65,7 +65,7 @@ QTextCharFormat ChooseFontChanges(QWidget* parent, const QFont& font, const QCol
     QFont dialogFont(QStringLiteral("Arial"));
     dialogFont.setPixelSize(17);
     dialog.setFont(dialogFont);
-    SetHelpContext(&dialog, 600);
+    AddHelpButton(dialog, 600);
     dialog.setCurrentFont(font);
     QComboBox* colors = AddColorBox(dialog, color);
     // The lists of fonts, styles and sizes show eight rows, not the two of the dialog's own size.

@@ -19,7 +19,7 @@ bool RunPrintDialog(QWidget* parent, QPrinter& printer)
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintSelection |
                       QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
     dialog.setMinMax(1, INT_MAX);
-    SetHelpContext(&dialog, 550);
+    AddHelpButton(dialog, 550);
     return TDialogHook<QPrintDialog>::Run(dialog);
 }
 

@@ -30,7 +30,7 @@ QString RunSaveDialog(QWidget* parent, const QString& directory)
                            QStringLiteral("Plain Text Files    (*.TXT)"),
                            QStringLiteral("All Files                  (*.*)")});
     dialog.setDirectory(NearestExistingFolder(directory));
-    SetHelpContext(&dialog, 500);
+    AddHelpButton(dialog, 500);
     if (Hook())
         return Hook()(dialog);
     if (dialog.exec() != QDialog::Accepted)

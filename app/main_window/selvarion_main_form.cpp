@@ -127,6 +127,11 @@ TSelvarionMainForm::TSelvarionMainForm(const TAppFolders& folders)
     SetHelpHook([this](uint16_t command, int context, bool& callHelp) {
         return AppOnHelp(command, context, callHelp);
     });
+    HtmlHelp::SetPlacementKey(SettingsKey);
+    // The page keeps the keyboard: toolbar buttons take no focus, and the page has it at start.
+    for (QToolButton* button : MainToolBar->findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
+    MainRichEdit->setFocus();
 
     QApplication::instance()->installEventFilter(this);
     LoadViewOptions(*this, QStringLiteral("Options"), SettingsKey);
@@ -143,6 +148,7 @@ TSelvarionMainForm::~TSelvarionMainForm()
     SaveViewOptions(*this, QStringLiteral("Options"), SettingsKey);
     SetHelpHook(nullptr);
     HtmlHelp::CloseAll();
+    HtmlHelp::SetPlacementKey(QString());
 }
 
 QAction* TSelvarionMainForm::AddCommand(QMenu* menu, const char* name, const QString& caption,

@@ -54,7 +54,7 @@ void TOptionsDialog::FileBrowseButtonClick()
     KeepAboveStayOnTopWindows(browse);
     browse.setFileMode(QFileDialog::ExistingFile);
     browse.setAcceptMode(QFileDialog::AcceptOpen);
-    SetHelpContext(&browse, 950);
+    AddHelpButton(browse, 950);
     const QString chosen = TDialogHook<QFileDialog>::Run(browse) ? browse.selectedFiles().value(0) : QString();
     if (chosen.isEmpty()) {
         const QString kept = HiddenLabel->text();

@@ -1,6 +1,7 @@
 #pragma once
 // A compiled help file opened for reading. The file is registered in a help collection of
-// its own in a temporary folder, which lives as long as this object.
+// its own in a folder made for it (a temporary folder, else one in the user's cache folder),
+// which lives as long as this object.
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -18,11 +19,12 @@ public:
     THelpFile(const THelpFile&) = delete;
     THelpFile& operator=(const THelpFile&) = delete;
 
-    // Opens the compiled help file at `path`; false, with `error` saying why, when it is
-    // missing, unreadable or not a compiled help file.
+    // Opens the compiled help file at `path`; false, with `error` saying why in the user's
+    // words, when it is missing, unreadable or not a compiled help file.
     bool Open(const QString& path, QString& error);
     // Whether this is the file at `path` as it is now on disk.
     bool Reads(const QString& path) const;
+    QString Path() const { return FPath; }
 
     // The pages of the file by their paths inside it ("html/refdlg/fontdlg.htm").
     QStringList Pages() const;
@@ -40,7 +42,7 @@ public:
     QHelpEngine& Engine() { return *FEngine; }
 
 private:
-    QTemporaryDir FCollectionDir;
+    std::unique_ptr<QTemporaryDir> FCollectionDir;
     std::unique_ptr<QHelpEngine> FEngine;
     QString FPath;
     QDateTime FModified;
@@ -49,3 +51,12 @@ private:
     QString FDefaultPage;
     QString FTitle;
 };
+
+// Opens the help file at `path` for showing help; nullptr when it cannot be read, after
+// telling the user why (see ReportHelpTrouble).
+std::unique_ptr<THelpFile> OpenHelpFile(const QString& path);
+// Tells the user why help cannot be shown, in the program's message box; a message already
+// given in this run is not given again.
+void ReportHelpTrouble(const QString& message);
+// The message for a topic that the help file at `path` lacks.
+QString MissingTopicMessage(const QString& path, const QString& page);

@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QWhatsThis>
 
@@ -27,6 +30,28 @@ int ActionContext(const QAction* action)
     if (const int own = HelpContextOf(action))
         return own;
     return action->menu() ? HelpContextOf(action->menu()) : 0;
+}
+
+// The open menus make way for the help asked for in them.
+void CloseMenus()
+{
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+        if (QApplication::activePopupWidget() == popup)
+            break;
+    }
+}
+
+// The context of the point `pos` of `widget`: the menu item there, else the widget's.
+int HelpContextAt(QWidget* widget, const QPoint& pos)
+{
+    QAction* item = nullptr;
+    if (auto* menu = qobject_cast<QMenu*>(widget))
+        item = menu->actionAt(pos);
+    else if (auto* bar = qobject_cast<QMenuBar*>(widget))
+        item = bar->actionAt(pos);
+    const int context = ActionContext(item);
+    return context ? context : HelpContextFor(widget);
 }
 
 bool AskHook(uint16_t command, int context)
@@ -53,24 +78,60 @@ public:
             e->accept();
             return true;
         case QEvent::WhatsThis: {
-            const int context = HelpContextFor(widget);
+            const int context = HelpContextAt(widget, static_cast<QHelpEvent*>(e)->pos());
             if (context == 0)
                 return false;
             if (QWhatsThis::inWhatsThisMode())
                 QWhatsThis::leaveWhatsThisMode();
+            if (qobject_cast<QMenu*>(widget))
+                CloseMenus();
             AskHook(HelpCommandContextPopup, context);
             e->accept();
             return true;
         }
+        case QEvent::ShortcutOverride:
+            return ShortcutInWhatsThisMode(widget, *static_cast<QKeyEvent*>(e));
         default:
             return false;
         }
     }
 
 private:
+    // In What's This mode a command's shortcut key shows the popup of the command instead of
+    // running it; the key press that follows is dropped.
+    bool ShortcutInWhatsThisMode(QWidget* widget, QKeyEvent& key)
+    {
+        if (!QWhatsThis::inWhatsThisMode() || key.isAutoRepeat())
+            return false;
+        const QKeySequence pressed(key.keyCombination());
+        int context = 0;
+        for (QAction* action : widget->window()->findChildren<QAction*>())
+            if (!context && action->shortcut() == pressed)
+                context = ActionContext(action);
+        if (context == 0)
+            return false;
+        QWhatsThis::leaveWhatsThisMode();
+        FDroppedKey = key.key();
+        AskHook(HelpCommandContextPopup, context);
+        key.accept();
+        return true;
+    }
+
     bool KeyPress(QWidget* widget, QKeyEvent& key)
     {
-        if (FRouting || key.key() != Qt::Key_F1 || key.modifiers() != Qt::NoModifier || key.isAutoRepeat())
+        if (key.key() == FDroppedKey) {
+            FDroppedKey = 0;
+            return true;
+        }
+        if (key.key() != Qt::Key_F1 || key.isAutoRepeat())
+            return false;
+        // Shift+F1: the next click on a control shows its popup at the mouse.
+        if (key.modifiers() == Qt::ShiftModifier) {
+            if (!QWhatsThis::inWhatsThisMode())
+                QWhatsThis::enterWhatsThisMode();
+            return true;
+        }
+        if (FRouting || key.modifiers() != Qt::NoModifier)
             return false;
         const int context = HelpContextFor(widget);
         FRouting = true;
@@ -79,12 +140,7 @@ private:
             QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text());
             QApplication::sendEvent(widget->window(), &copy);
         } else {
-            // The help replaces the open menus.
-            while (QWidget* popup = QApplication::activePopupWidget()) {
-                popup->close();
-                if (QApplication::activePopupWidget() == popup)
-                    break;
-            }
+            CloseMenus();
         }
         FRouting = false;
         AskHook(HelpCommandContext, context);
@@ -92,6 +148,7 @@ private:
     }
 
     bool FRouting = false;
+    int FDroppedKey = 0;
 };
 
 } // namespace
@@ -139,4 +196,20 @@ int HelpContextFor(QWidget* widget)
             break;
     }
     return 0;
+}
+
+void AddHelpButton(QDialog& dialog, int context)
+{
+    SetHelpContext(&dialog, context);
+    if (auto* files = qobject_cast<QFileDialog*>(&dialog))
+        files->setOption(QFileDialog::DontUseNativeDialog);
+    // The box of the dialog's own OK (or Open, Save, Print) button.
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (buttons->window() != &dialog || buttons->buttons().isEmpty())
+            continue;
+        buttons->addButton(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                         [context] { AskHook(HelpCommandContext, context); });
+        return;
+    }
 }

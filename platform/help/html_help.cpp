@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QWindow>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "help_address.h"
 #include "help_file.h"
 #include "help_window.h"
@@ -15,6 +19,12 @@ QPointer<THelpWindow>& Current()
 {
     static QPointer<THelpWindow> window;
     return window;
+}
+
+QString& PlacementKey()
+{
+    static QString key;
+    return key;
 }
 
 HtmlHelp::Hook& TestHook()
@@ -45,12 +55,15 @@ void HtmlHelp::DisplayTopic(const QString& address)
         return;
     THelpWindow* window = Current();
     if (!window || !window->File().Reads(topic.file)) {
-        auto file = std::make_unique<THelpFile>();
-        QString error;
-        if (!file->Open(topic.file, error))
+        auto file = OpenHelpFile(topic.file);
+        if (!file)
             return;
         CloseAll();
-        window = new THelpWindow(std::move(file));
+        window = new THelpWindow(std::move(file), PlacementKey());
+#ifdef __GLIBC__
+        // What a long page took goes back to the system with the window, not only to the heap.
+        QObject::connect(window, &QObject::destroyed, [] { malloc_trim(0); });
+#endif
         Current() = window;
     }
     window->ShowTopic(topic.page, topic.anchor);
@@ -69,6 +82,11 @@ void HtmlHelp::CloseAll()
 THelpWindow* HtmlHelp::Window()
 {
     return Current();
+}
+
+void HtmlHelp::SetPlacementKey(const QString& key)
+{
+    PlacementKey() = key;
 }
 
 void HtmlHelp::SetHook(Hook hook)

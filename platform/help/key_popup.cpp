@@ -37,6 +37,9 @@ public:
     }
 
 protected:
+    // A popup shows its topic's text alone: it loads nothing from the disk or the network (an
+    // invalid or null answer would have the document read a local file itself).
+    QVariant loadResource(int, const QUrl&) override { return QVariant(QByteArray()); }
     // While the popup is open every press comes to it, those elsewhere too. A scroll area
     // leaves presses on itself unhandled, so the closing at a press outside is done here.
     bool event(QEvent* e) override
@@ -102,14 +105,14 @@ void TKeyPopup::DisplayURL(const QString& address, int x, int y)
     if (address.isEmpty())
         return;
     const THelpAddress topic = ParseHelpAddress(address);
-    THelpFile file;
-    QString error;
-    if (!file.Open(topic.file, error))
-        throw EKeyPopupError(error.toStdString());
-    const QByteArray page = file.PageData(topic.page);
-    if (page.isEmpty())
-        throw EKeyPopupError(
-            QStringLiteral("The topic %1 is not in the help file %2.").arg(topic.page, topic.file).toStdString());
+    const std::unique_ptr<THelpFile> file = OpenHelpFile(topic.file);
+    if (!file)
+        return;
+    const QByteArray page = file->PageData(topic.page);
+    if (page.isEmpty()) {
+        ReportHelpTrouble(MissingTopicMessage(topic.file, topic.page));
+        return;
+    }
 
     if (Current())
         Current()->close();

@@ -5,23 +5,15 @@
 #include <QString>
 
 #include <functional>
-#include <stdexcept>
 
 class QTextBrowser;
-
-// Raised when a popup topic cannot be shown.
-class EKeyPopupError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-    static QString ClassName() { return QStringLiteral("EKeyPopupError"); }
-};
 
 class TKeyPopup {
 public:
     // Shows the topic of `address` (a help file path, "::" and the page) with its top-left
     // corner at the screen point (x, y), or as near to it as the screen allows. An empty
-    // address asks for nothing and shows nothing. Throws EKeyPopupError when the help file
-    // or the topic cannot be read.
+    // address asks for nothing and shows nothing. When the help file or the topic cannot be
+    // read the user is told why instead (ReportHelpTrouble).
     void DisplayURL(const QString& address, int x, int y);
 
     // The popup on screen, or nullptr.

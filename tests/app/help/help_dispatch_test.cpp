@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QCheckBox>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -219,21 +222,40 @@ TEST_F(HelpDispatchTest, DialogsAskForTheirOwnTopics)
     env.bible->HelpButton->click();
     EXPECT_EQ(Last().address, Address("::/html/refdlg/findbibledlg.htm>secwin"));
 
-    // The save dialog has no Help button: F1 while it is open asks for its topic.
-    SetSaveDialogHook([this](QFileDialog& dialog) {
-        PressF1(dialog.findChild<QLineEdit*>());
-        return QString();
-    });
-    env.main->MSaveAsClick();
-    SetSaveDialogHook(nullptr);
-    EXPECT_EQ(Last().address, Address("::/html/refdlg/saveasdlg.htm>secwin"));
-    TDialogHook<QFileDialog>::Set([](QFileDialog& dialog) {
-        PressF1(dialog.findChild<QLineEdit*>());
+    // F1 in the Select Date window.
+    env.dateBox->show();
+    PressF1(env.dateBox->Calendar);
+    EXPECT_EQ(Last().address, Address("::/html/refdlg/calendardlg.htm>secwin"));
+    env.dateBox->hide();
+
+    // The toolkit's dialogs: F1 in them and their Help button ask for their topics.
+    const auto askBoth = [](QDialog& dialog) {
+        PressF1(dialog.findChildren<QPushButton*>().first());
+        if (auto* help = dialog.findChild<QPushButton*>(QStringLiteral("HelpButton")))
+            help->click();
         return false;
-    });
+    };
+    SetSaveDialogHook([&](QFileDialog& dialog) { return askBoth(dialog) ? dialog.directory().path() : QString(); });
+    env.main->MSaveAsClick();
+    TDialogHook<QFileDialog>::Set(askBoth);
     options.FileBrowseButtonClick();
+    TDialogHook<QPrintDialog>::Set(askBoth);
+    env.main->MPrintClick();
+    TDialogHook<QFontDialog>::Set(askBoth);
+    env.main->MFontClick();
+    SetSaveDialogHook(nullptr);
     TDialogHook<QFileDialog>::Set(nullptr);
-    EXPECT_EQ(Last().address, Address("::/html/refdlg/browsedlg.htm>secwin"));
+    TDialogHook<QPrintDialog>::Set(nullptr);
+    TDialogHook<QFontDialog>::Set(nullptr);
+    QStringList asked, topics;
+    for (const TRequest& request : requests)
+        asked << request.address;
+    for (const char* page : {"saveasdlg", "browsedlg", "printdlg", "fontdlg"}) {
+        const QString topic = env.main->FHelpFileName + QStringLiteral("::/html/refdlg/%1.htm>secwin").arg(QLatin1String(page));
+        topics << topic << topic;
+    }
+    EXPECT_EQ(asked, topics);
+    requests.clear();
 }
 
 TEST_F(HelpDispatchTest, ContextsWithoutATopicAskForAnEmptyAddress)
@@ -251,33 +273,84 @@ TEST_F(HelpDispatchTest, ContextsWithoutATopicAskForAnEmptyAddress)
     EXPECT_EQ(request.point, Mouse);
 }
 
-TEST_F(HelpDispatchTest, APopupAddressIsCutTo259Characters)
+TEST_F(HelpDispatchTest, EveryContextOfTheTableShowsItsTopic)
 {
-    env.main->FHelpFileName = QStringLiteral("/tmp/") + QString(300, QLatin1Char('h'));
-    bool callHelp = false;
-    env.main->AppOnHelp(HelpCommandContext, 111, callHelp);
-    EXPECT_EQ(Last().address, env.main->FHelpFileName.left(259));
-}
-
-TEST_F(HelpDispatchTest, AMissingHelpFileIsReportedForPopupsOnly)
-{
-    HtmlHelp::SetHook(nullptr);
-    TKeyPopup::SetHook(nullptr);
-    const QString missing = env.DataDir() + QStringLiteral("selvmain.qch");
-    env.main->FHelpFileName = missing;
-    env.main->FHelpKeyPressed = true;
-    bool callHelp = false;
-    EXPECT_TRUE(env.main->AppOnHelp(HelpCommandContext, 101, callHelp));
-    EXPECT_FALSE(env.main->FHelpKeyPressed);
-    ASSERT_EQ(env.messages.size(), 1);
-    EXPECT_EQ(env.messages[0], QStringLiteral("Error connecting to IKeyPopup = EKeyPopupError\n"
-                                              "The help file %1 is missing or cannot be read.")
-                                   .arg(missing));
-    EXPECT_EQ(TKeyPopup::Shown(), nullptr);
-
-    EXPECT_TRUE(env.main->AppOnHelp(HelpCommandContext, 400, callHelp));
-    EXPECT_EQ(env.messages.size(), 1);
-    EXPECT_EQ(HtmlHelp::Window(), nullptr);
+    TSelvarionMainForm& main = *env.main;
+    TOptionsDialog& options = *env.options;
+    // The popup topics per folder: context and page.
+    const char* const popups[][2] = {
+        {"popfile", "101 selectdate, 102 previousyear, 103 previousday, 104 returntotoday, 105 nextday, "
+                    "106 nextyear, 107 save, 108 saveas, 109 deletefile, 110 print, 111 exit"},
+        {"popedit", "121 undo, 122 cut, 123 copy, 124 paste, 125 delete, 126 selectall, 151 fontname, "
+                    "152 fontsize, 153 fontcolor"},
+        {"popformat", "141 font, 142 bold, 143 italic, 144 underline, 145 leftalign, 146 centeralign, "
+                      "147 rightalign, 148 bullets"},
+        {"popsearch", "161 findpage, 162 findnext, 164 endsearch"},
+        {"popoptions", "181 oldcalendar, 182 newcalendar, 183 selvarion, 185 synaxarion, 186 preferences"},
+        {"poppreferences",
+         "187 showversenumbers, 241 showicons, 242 showversenumbers, 243 uselukanjump, 244 showtoolbars, "
+         "245 showtoolbars, 246 showhints, 247 showallmessagedialogs, 248 loadingpersonalizedfiles, "
+         "249 browseapplicationdatadirectory, 251 changeactiveversionsbutton, 252 applychangesbutton, "
+         "261 filesinstallbutton, 262 filesuninstallbutton, 263 fileseditbutton, 264 filescheckbox, "
+         "265 filesokbutton, 266 filescancelbutton, 271 oldtreadings, 272 newtreadings, 273 apocreadings, "
+         "274 oldtsearch, 275 newtsearch, 276 apocsearch, 277 versionsokbutton, 278 versionscancelbutton, "
+         "281 browsebutton, 282 fileedit, 283 scanbutton, 284 nameedit, 285 installokbutton, "
+         "286 installcancelbutton, 291 mainokbutton, 292 maincancelbutton, 293 mainhelpbutton"},
+        {"popinfo", "188 shownexticonbutton"},
+        {"pophelp", "201 helptopics, 202 findeaster, 203 expressappreciation, 204 about"},
+        {"popbibledlg", "221 book, 222 chapterverse, 223 endofchapter, 224 endofbook, 225 chapterheadings, "
+                        "226 versenumbers, 227 searchin, 228 findbutton, 229 cancelbutton, 230 endsearchbutton, "
+                        "231 helpbutton"},
+    };
+    const char* const references = "400 refmain/main, 450 refdlg/calendardlg, 500 refdlg/saveasdlg, 550 refdlg/printdlg, "
+                                   "600 refdlg/fontdlg, 800 refdlg/findbibledlg, 950 refdlg/browsedlg";
+    // Topics chosen by the windows as they stand: the shown page, the Find dialog's mode, the
+    // Preferences dialog's page.
+    struct TRow {
+        int context;
+        QString topic;
+        TDayPage page = TDayPage::TroparionKontakion;
+        bool findPageMode = false;
+        QWidget* preferencesPage = nullptr;
+    };
+    const TDayPage troparia = TDayPage::TroparionKontakion, readings = TDayPage::DailyBibleReadings,
+                   lives = TDayPage::LivesSaints;
+    std::vector<TRow> rows = {
+        {700, "::/html/refdlg/findpagedlg.htm>secwin", lives, true},
+        {700, "::/html/refdlg/findsaintdlg.htm>secwin", troparia},
+        {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", readings},
+        {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", lives},
+        {900, "::/html/refdlg/preferencesdlg.htm#Preferences>secwin", lives, false, options.UserPrefs},
+        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", lives, false, options.BibleVersions},
+        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", lives, false, options.ChangeVersionsPage},
+        {900, "::/html/refdlg/preferencesdlg.htm#Files>secwin", lives, false, options.BibleFiles},
+        {900, "::/html/refdlg/preferencesdlg.htm#Install>secwin", lives, false, options.InstallPage},
+        {163, "::/html/popsearch/findsaint.htm", troparia},
+        {163, "::/html/popsearch/findbible.htm", readings},
+        {163, "::/html/popsearch/findlifeofsaint.htm", lives},
+        {184, "::/html/popoptionsbiblereadings.htm"},
+    };
+    const auto entries = [](const char* list) { return QString::fromLatin1(list).split(QStringLiteral(", ")); };
+    for (const QString& entry : entries(references))
+        rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
+                        QStringLiteral("::/html/%1.htm>secwin").arg(entry.section(QLatin1Char(' '), 1))});
+    for (const auto& [folder, pages] : popups)
+        for (const QString& entry : entries(pages))
+            rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
+                            QStringLiteral("::/html/%1/%2.htm").arg(QLatin1String(folder), entry.section(QLatin1Char(' '), 1))});
+    QSet<int> contexts;
+    for (const TRow& row : rows) {
+        main.CheckPageItems(row.page);
+        find->ShowOptionControls(row.findPageMode);
+        options.PageControl->setCurrentWidget(row.preferencesPage ? row.preferencesPage : options.UserPrefs);
+        bool callHelp = false;
+        EXPECT_TRUE(main.AppOnHelp(HelpCommandContext, row.context, callHelp));
+        const TRequest request = Last();
+        EXPECT_EQ(request.popup, row.context < 300) << row.context;
+        EXPECT_EQ(request.address, main.FHelpFileName + row.topic) << row.context;
+        contexts.insert(row.context);
+    }
+    EXPECT_EQ(contexts.size(), 98);
 }
 
 } // namespace

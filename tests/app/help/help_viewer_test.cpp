@@ -4,32 +4,50 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QListWidget>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWhatsThis>
 
 #include "app_windows.h"
 #include "help_file.h"
 #include "help_window.h"
 #include "html_help.h"
+#include "help_keys.h"
 #include "key_popup.h"
+#include "repro_files.h"
 #include "url_recorder.h"
 
 namespace {
 
 class HelpViewerTest : public ::testing::Test {
 protected:
-    void SetUp() override { TestApplication(); }
+    void SetUp() override
+    {
+        TestApplication();
+        SetMessageBoxHook([this](QMessageBox& box) {
+            messages << box.text();
+            return QMessageBox::Ok;
+        });
+    }
     void TearDown() override
     {
+        SetMessageBoxHook(nullptr);
         HtmlHelp::CloseAll();
         if (TKeyPopup::Shown())
             delete TKeyPopup::Shown();
     }
     const QString file = QStringLiteral(SELV_PROGRAM_DIR "/selvmain.qch");
+    QStringList messages;
 };
 
 // Clicks the first link of the shown page that leads to `href`.
@@ -61,6 +79,9 @@ TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
     EXPECT_EQ(HtmlHelp::Window(), window);
     EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("The Preferences Dialog"));
     EXPECT_EQ(window->Browser()->source().fragment(), QStringLiteral("Install"));
+    // The section of the anchor stands at the top of the view, though it is the page's last.
+    EXPECT_EQ(window->Browser()->cursorForPosition(QPoint(10, 10)).block().text(),
+              QStringLiteral("Installing a Bible version"));
     // A click on a link of the page shows the page it names in the same window, the
     // desktop is not asked to open it.
     TUrlRecorder desktop;
@@ -70,11 +91,39 @@ TEST_F(HelpViewerTest, OneHelpWindowShowsEachTopicAskedFor)
     EXPECT_TRUE(desktop.opened.isEmpty());
     EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("Select a Bible Text File to Install"));
 
+    // One click on an entry of the contents shows its topic.
+    QHelpEngine& engine = window->File().Engine();
+    QSignalSpy contentsCreated(engine.contentModel(), &QHelpContentModel::contentsCreated);
+    QSignalSpy indexCreated(engine.indexModel(), &QHelpIndexModel::indexCreated);
+    ASSERT_TRUE(engine.contentModel()->rowCount() > 0 || contentsCreated.wait());
+    QHelpContentWidget& contents = *window->Contents();
+    const QModelIndex files = window->ContentsEntry(window->File().PageUrl(QStringLiteral("html/refdlg/preferencesdlg.htm"), QStringLiteral("Files")));
+    contents.scrollTo(files);
+    QTest::mouseClick(contents.viewport(), Qt::LeftButton, {}, contents.visualRect(files).center());
+    EXPECT_EQ(window->Browser()->source().fragment(), QStringLiteral("Files"));
+    // An index word of several topics offers them by their places in the contents.
+    ASSERT_TRUE(engine.indexModel()->rowCount() > 0 || indexCreated.wait());
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        auto* list = chooser->findChild<QListWidget*>();
+        for (int row = 0; row < list->count(); ++row)
+            offered << list->item(row)->text();
+        list->setCurrentRow(int(offered.indexOf(QStringLiteral("The Preferences Dialog > Bible Files Page > OK"))));
+        chooser->accept();
+    });
+    engine.indexWidget()->filterIndices(QStringLiteral("OK"));
+    engine.indexWidget()->activateCurrentItem();
+    EXPECT_EQ(offered.size(), 4);
+    EXPECT_TRUE(offered.contains(QStringLiteral("The Preferences Dialog > OK")));
+    EXPECT_EQ(window->File().PageOf(window->Browser()->source()), QStringLiteral("html/poppreferences/filesokbutton.htm"));
     HtmlHelp::CloseAll();
     EXPECT_EQ(HtmlHelp::Window(), nullptr);
     HtmlHelp::DisplayTopic(QString());
     HtmlHelp::DisplayTopic(QStringLiteral("/nowhere/selvmain.qch::/html/refmain/main.htm>secwin"));
     EXPECT_EQ(HtmlHelp::Window(), nullptr);
+    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(HelpViewerTest, APopupShowsItsTopicAtThePointKeptOnTheScreen)
@@ -114,7 +163,8 @@ TEST_F(HelpViewerTest, APopupShowsItsTopicAtThePointKeptOnTheScreen)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TKeyPopup::Shown(), nullptr);
 
-    EXPECT_THROW(TKeyPopup().DisplayURL(file + QStringLiteral("::/html/popfile/none.htm"), 0, 0), EKeyPopupError);
+    TKeyPopup().DisplayURL(file + QStringLiteral("::/html/popfile/none.htm"), 0, 0);
+    EXPECT_EQ(messages, QStringList{MissingTopicMessage(file, QStringLiteral("html/popfile/none.htm"))});
     TKeyPopup().DisplayURL(QString(), 0, 0);
     EXPECT_EQ(TKeyPopup::Shown(), nullptr);
 }
@@ -137,6 +187,119 @@ TEST_F(HelpViewerTest, F1OnAControlShowsItsPopupAndTheDialogsHelpItsTopic)
     // The main window takes every help window with it.
     env.Destroy();
     EXPECT_EQ(HtmlHelp::Window(), nullptr);
+}
+
+TEST_F(HelpViewerTest, HelpReachesEveryControlAndStaysSafe)
+{
+    TAppWindows env;
+    env.Create();
+    TSelvarionMainForm& main = *env.main;
+    QStringList asked;   // "topic" or "popup at x,y"
+    HtmlHelp::SetHook([&asked](const QString& address) { asked << address; });
+    TKeyPopup::SetHook([&asked](const QString& address, int x, int y) {
+        asked << QStringLiteral("%1 at %2,%3").arg(address).arg(x).arg(y);
+    });
+    const QPoint mouse(611, 433);
+    QCursor::setPos(mouse);
+    const auto popupAt = [&](const char* page, const QPoint& point) {
+        return main.FHelpFileName + QStringLiteral("::/html/%1.htm at %2,%3").arg(QLatin1String(page)).arg(point.x()).arg(point.y());
+    };
+    const auto focused = [](QWidget& window) {
+        QWidget* widget = QApplication::focusWidget();
+        return widget ? widget : &window;
+    };
+
+    // F1 right after start: the page has the keyboard, F1 shows the main window's topic.
+    main.show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(focused(main), Qt::Key_F1);
+    EXPECT_EQ(asked, QStringList{main.FHelpFileName + QStringLiteral("::/html/refmain/main.htm>secwin")});
+    asked.clear();
+
+    // Shift+F1, then a command's key shows the command's popup at the mouse and runs nothing.
+    const QDate shown = env.dateBox->FCivilDate;
+    for (const Qt::Key key : {Qt::Key_F11, Qt::Key_F12, Qt::Key_F7}) {
+        QTest::keyClick(focused(main), Qt::Key_F1, Qt::ShiftModifier);
+        EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+        QTest::keyClick(focused(main), key);
+        EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    }
+    EXPECT_EQ(asked, (QStringList{popupAt("poppreferences/showversenumbers", mouse),
+                                  popupAt("popinfo/shownexticonbutton", mouse), popupAt("popfile/nextday", mouse)}));
+    EXPECT_EQ(env.dateBox->FCivilDate, shown);
+    asked.clear();
+    // In a dialog, a click in What's This mode on a disabled button shows its popup at the mouse.
+    TOptionsDialog& options = *env.options;
+    options.PageControl->setCurrentWidget(options.BibleVersions);
+    options.show();
+    QApplication::setActiveWindow(&options);
+    QTest::keyClick(focused(options), Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_FALSE(options.ApplyButton->isEnabled());
+    QTest::mouseClick(options.ApplyButton, Qt::LeftButton);
+    EXPECT_EQ(asked, QStringList{popupAt("poppreferences/applychangesbutton", mouse)});
+    options.hide();
+    HtmlHelp::SetHook(nullptr);
+    TKeyPopup::SetHook(nullptr);
+
+    // A missing help file is told once, with the place it was looked for; a damaged one too.
+    const QString helpFile = main.FHelpFileName;
+    main.FHelpFileName = env.DataDir() + QStringLiteral("selvmain.qch");
+    main.MHelpTopics->trigger();
+    QTest::keyClick(focused(main), Qt::Key_F1);
+    bool callHelp = false;
+    main.AppOnHelp(HelpCommandContext, 101, callHelp);
+    QFile damaged(main.FHelpFileName);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a help file");
+    damaged.close();
+    main.MHelpTopics->trigger();
+    main.AppOnHelp(HelpCommandContext, 101, callHelp);
+    ASSERT_EQ(env.messages.size(), 2);
+    for (const QString& message : env.messages)
+        EXPECT_TRUE(message.contains(message == env.messages[0] ? "is missing" : "is damaged") &&
+                    message.endsWith(QStringLiteral("It was looked for at:\n") + main.FHelpFileName)) << message.toStdString();
+    main.FHelpFileName = helpFile;
+
+    // With no temporary folder to write in, help keeps its index in the cache folder.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    qputenv("TMPDIR", main.FHelpFileName.toUtf8());
+    qputenv("XDG_CACHE_HOME", env.data.filePath(QStringLiteral("cache")).toUtf8());
+    main.MHelpTopics->trigger();
+    TKeyPopup().DisplayURL(main.FHelpFileName + QStringLiteral("::/html/popfile/nextday.htm"), 5, 5);
+    qputenv("TMPDIR", tmp);
+    qputenv("XDG_CACHE_HOME", cache);
+    EXPECT_EQ(env.messages.size(), 2);
+    EXPECT_NE(TKeyPopup::Shown(), nullptr);
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    EXPECT_EQ(HtmlHelp::Window()->Browser()->documentTitle(), QStringLiteral("Selvarion Help"));
+
+    // The browser loads nothing from the disk and hands only web links to the desktop; a
+    // closed help window is gone with its page.
+    THelpBrowser& browser = *HtmlHelp::Window()->Browser();
+    for (QTextBrowser* shown : {static_cast<QTextBrowser*>(&browser), TKeyPopup::Shown()})
+        EXPECT_TRUE(shown->document()->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(main.FHelpFileName))
+                        .toByteArray()
+                        .isEmpty()) << shown->objectName().toStdString();
+    TUrlRecorder desktop;
+    for (const char* scheme : {"file", "javascript", "https"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &desktop, "Open");
+    for (const char* link : {"file:///etc/hostname", "javascript:alert(1)", "https://example.org/"})
+        emit browser.anchorClicked(QUrl(QLatin1String(link)));
+    for (const char* scheme : {"file", "javascript", "https"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+    HtmlHelp::Window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(HtmlHelp::Window(), nullptr);
+
+    // A help file whose page shows a picture of /dev/zero.
+    SELV_REPRO_FILE_OR_SKIP(hostile, "help-image-dev-zero.qch");
+    HtmlHelp::DisplayTopic(hostile);
+    ASSERT_NE(HtmlHelp::Window(), nullptr);
+    HtmlHelp::Window()->Browser()->document()->size();
+    EXPECT_EQ(env.messages.size(), 2);
 }
 
 } // namespace
