@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fontconfig fonts-liberation xdg-utils
+  fontconfig fonts-liberation fonts-dejavu-extra xdg-utils
   python3 python3-dateutil
   libsword-utils sword-text-kjv sword-text-web
 )
