@@ -1,8 +1,8 @@
-"""Writes the Orthodox Pascha, as a date of the civil (proleptic Gregorian) calendar, and
-the Western Easter of the years 1 to 9999, one line a year with the two ISO dates, as an
-independent reference for the calendar tests. python-dateutil converts its Julian Pascha
-to the civil calendar itself for the years 1583 to 4099; for the other years its Julian
-date is converted here through the Julian day number."""
+"""Writes the Orthodox Pascha, as a date of the civil (proleptic Gregorian) calendar, of
+the years 1 to 9999, one ISO date a line, as an independent reference for the calendar
+tests. python-dateutil converts its Julian Pascha to the civil calendar itself for the
+years 1583 to 4099; for the other years its Julian date is converted here through the
+Julian day number. After the date, on the same line, stands the year's Western Easter."""
 import datetime
 import sys
 

@@ -26,16 +26,6 @@ const Day* FindDay(const std::vector<Day>& days, uint16_t key)
     return nullptr;
 }
 
-// The document a calendar mode shows on a civil day: the old-calendar mode reads the Julian
-// date, 13 days earlier; the new-calendar mode the civil date, June 19 and July 2 from their
-// own documents.
-uint16_t DocumentShown(const QDate& civil, bool oldCalendar)
-{
-    const QDate date = oldCalendar ? civil.addDays(-13) : civil;
-    const auto key = static_cast<uint16_t>(date.month() * 100 + date.day());
-    return !oldCalendar && (key == 619 || key == 702) ? key + 10000 : key;
-}
-
 } // namespace
 
 TEST(WholeContent, EveryDayHasWrittenLivesAndHymns)
@@ -81,79 +71,69 @@ TEST(WholeContent, HymnsAndLivesKeepTheSameCommemorations)
 
 TEST(WholeContent, SaintsOfRecentTimesStandOnTheDayOfTheChurchThatKeepsThem)
 {
-    // Both kinds of church keep such a saint on one civil day; he stands where the calendar mode
-    // of the church that glorified him shows him on that day, once. St John (Maximovich) has the
-    // civil-date document for the new calendar as well. The departed not numbered among the saints
-    // are sung the prayers for the departed only.
+    // Both kinds of church keep such a saint on one civil day; he stands, once, where the calendar
+    // mode of the church that glorified him shows that day (St John (Maximovich) in both modes).
+    // The departed not numbered among the saints are sung the prayers for the departed only.
     enum { Old = 1, New = 2 };
-    struct Saint {
+    const struct {
         const char* title;
         std::set<int> civilDays;
         int modes;
-        bool glorified;
-    };
-    const Saint saints[] = {
-        {"(Maximovich)", {702}, Old | New, true},     {"Velimirovic", {318}, Old, true},
-        {"Seraphim of Vyritsa", {403}, Old, true},     {"Popovic", {614}, Old, true},
-        {"Matrona (the Blind)", {502}, Old, true},     {"Luke, Archbishop of Simferopol", {611}, Old, true},
-        {"Seraphim (Rose)", {902}, Old, false},        {"Gorazd", {904}, Old, true},
-        {"Sandovich", {906}, Old, true},               {"Jonah, Bishop of Manchuria", {1020}, Old, true},
-        {"Tikhon, Patriarch of Moscow", {407, 1009}, Old, true},
-        {"Innocent, Metropolitan of Moscow", {413, 1006}, Old, true},
-        {"Royal Martyrs", {717}, Old, true},           {"Kochurov", {1113}, Old, true},
-        {"of Japan", {216}, Old, true},                {"Herman of Alaska", {809, 1213}, New, true},
-        {"Gagastathis", {129}, New, true},             {"Raphael, Bishop of Brooklyn", {227}, New, true},
-        {"Gavrilia", {328}, New, true},                {"Kalymnos", {407}, New, true},
-        {"Alexis Toth", {507}, New, true},             {"Sophrony of Essex", {711}, New, true},
-        {"Païsios of the Holy Mountain", {712}, New, true}, {"Kontoglou", {713}, New, false},
-        {"Florovsky", {811}, New, false},              {"Joseph the Hesychast", {816}, New, true},
-        {"Silouan", {924}, New, true},                 {"Lazarus (Moore)", {1127}, New, false},
-        {"Porphyrios of Kavsokalyvia", {1202}, New, true},
+        bool glorified = true;
+    } saints[] = {
+        {"(Maximovich)", {702}, Old | New},     {"Velimirovic", {318}, Old},
+        {"Seraphim of Vyritsa", {403}, Old},     {"Popovic", {614}, Old},
+        {"Matrona (the Blind)", {502}, Old},     {"Luke, Archbishop of Simferopol", {611}, Old},
+        {"Seraphim (Rose)", {902}, Old, false},  {"Gorazd", {904}, Old},
+        {"Sandovich", {906}, Old},               {"Jonah, Bishop of Manchuria", {1020}, Old},
+        {"Tikhon, Patriarch of Moscow", {407, 1009}, Old},
+        {"Innocent, Metropolitan of Moscow", {413, 1006}, Old},
+        {"Royal Martyrs", {717}, Old},           {"Kochurov", {1113}, Old},
+        {"of Japan", {216}, Old},                {"Herman of Alaska", {809, 1213}, New},
+        {"Gagastathis", {129}, New},             {"Raphael, Bishop of Brooklyn", {227}, New},
+        {"Gavrilia", {328}, New},                {"Kalymnos", {407}, New},
+        {"Alexis Toth", {507}, New},             {"Sophrony of Essex", {711}, New},
+        {"Païsios of the Holy Mountain", {712}, New}, {"Kontoglou", {713}, New, false},
+        {"Florovsky", {811}, New, false},        {"Joseph the Hesychast", {816}, New},
+        {"Silouan", {924}, New},                 {"Lazarus (Moore)", {1127}, New, false},
+        {"Porphyrios of Kavsokalyvia", {1202}, New},
     };
     const auto& year = contenttest::SourceYear();
-    for (const Saint& saint : saints) {
-        SCOPED_TRACE(saint.title);
-        for (const bool oldCalendar : {true, false}) {
-            if (!(saint.modes & (oldCalendar ? Old : New)))
+    for (const auto& saint : saints)
+        for (const int mode : {Old, New}) {
+            if (!(saint.modes & mode))
                 continue;
             std::set<int> shown;
             for (QDate civil(2001, 1, 1); civil.year() == 2001; civil = civil.addDays(1)) {
-                const uint16_t key = DocumentShown(civil, oldCalendar);
-                int count = 0;
+                // The old calendar reads the Julian date; the new one June 19 and July 2 from their own documents.
+                const QDate date = mode == Old ? civil.addDays(-13) : civil;
+                uint16_t key = date.month() * 100 + date.day();
+                key += mode == New && (key == 619 || key == 702) ? 10000 : 0;
                 for (const auto& c : FindDay(year.lives, key)->commemorations)
-                    count += c.title.find(saint.title) != std::string::npos;
-                EXPECT_LE(count, 1) << key;
-                if (count)
-                    shown.insert(civil.month() * 100 + civil.day());
-                for (const auto& c : FindDay(year.hymns, key)->commemorations) {
-                    if (c.title.find(saint.title) == std::string::npos)
-                        continue;
+                    if (c.title.find(saint.title) != std::string::npos && !shown.insert(civil.month() * 100 + civil.day()).second)
+                        ADD_FAILURE() << saint.title << " twice on " << key;
+                for (const auto& c : FindDay(year.hymns, key)->commemorations)
                     for (const auto& hymn : c.hymns)
-                        EXPECT_EQ(hymn.heading.find("for the Departed") == std::string::npos, saint.glorified);
-                }
+                        if (c.title.find(saint.title) != std::string::npos)
+                            EXPECT_EQ(hymn.heading.find("for the Departed") == std::string::npos, saint.glorified) << saint.title;
             }
-            EXPECT_EQ(shown, saint.civilDays) << (oldCalendar ? "old calendar" : "new calendar");
+            EXPECT_EQ(shown, saint.civilDays) << saint.title << (mode == Old ? ", old calendar" : ", new calendar");
         }
-    }
 }
 
 TEST(WholeContent, TheFiguresScriptCountsEachLifeOnce)
 {
     size_t lives = 0;
     for (const Day& day : contenttest::SourceYear().lives)
-        if (day.key < 10000)
-            lives += day.commemorations.size();
+        lives += day.key < 10000 ? day.commemorations.size() : 0;
     // An empty table of ranks: the script reports the lives alone.
     const std::string levels = testing::TempDir() + "selv_levels_" + std::to_string(getpid()) + ".tsv";
     std::ofstream(levels) << "month\tday\ttitle\tlevel\tlevel_name\tkind\ttradition\n";
-    const std::string command = std::string("\"") + SELV_PYTHON + "\" \"" + SELV_SOURCE_DIR +
-                                "/tools/contentgen/content_figures.py\" --levels \"" + levels + "\"";
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(("\"" SELV_PYTHON "\" \"" SELV_SOURCE_DIR "/tools/contentgen/content_figures.py\" --levels \"" + levels + "\"").c_str(), "r");
     ASSERT_NE(pipe, nullptr);
-    std::string out;
-    for (char buffer[256]; std::fgets(buffer, sizeof buffer, pipe);)
-        out += buffer;
-    EXPECT_EQ(pclose(pipe), 0) << command;
+    std::string out(65536, '\0');
+    out.resize(std::fread(out.data(), 1, out.size(), pipe));
+    EXPECT_EQ(pclose(pipe), 0);
     std::remove(levels.c_str());
     EXPECT_EQ(out.substr(0, out.find('\n')), "lives: " + std::to_string(lives));
 }

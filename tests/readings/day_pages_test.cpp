@@ -42,31 +42,8 @@ int Count(const std::string& text, const std::string& what)
     return count;
 }
 
-// A reading on the page of `date` whose passage must open with `opening`, `times` times.
-struct Opening {
-    const char* date;
-    Calendars calendars;
-    const char* reference;
-    const char* opening;
-    int times;
-};
-
 class DayPages : public ReadingsTest {
 protected:
-    void CheckOpenings(std::initializer_list<Opening> rows)
-    {
-        for (const Opening& row : rows) {
-            for (bool oldCalendar : {false, true}) {
-                if (!(row.calendars & (oldCalendar ? Old : New))) continue;
-                Select(QDate::fromString(QString::fromLatin1(row.date), Qt::ISODate), oldCalendar);
-                const std::string page = Page();
-                const std::string reference = std::string("\r\n\r\n") + row.reference + "\r\n\r\n";
-                EXPECT_EQ(Count(page, reference), row.times) << row.date << " " << row.reference;
-                EXPECT_EQ(Count(page, reference + "     " + row.opening), row.times) << row.date << " " << row.reference;
-            }
-        }
-    }
-
     void Check(std::initializer_list<DayPage> rows)
     {
         for (const DayPage& row : rows) {
@@ -562,16 +539,11 @@ TEST_F(DayPages, NativityAndTheophany)
     });
 }
 
-// Rules of the fixed feasts that follow the weekday they fall on, in years other than 2025.
-// A weekday eve of the Theophany has the Theophany's Royal Hours and St Basil's Liturgy. The
-// Nativity and the Theophany take St Basil's Liturgy when their eve, a Saturday or Sunday, had
-// St John Chrysostom's: on a Sunday or Monday (on a Saturday the eve, a Friday, had St Basil's).
-// On a Thursday 12/23 or 01/04 the Friday's readings are read, the Friday being an eve with
-// readings of its own. Cycle days and Lukan jumps: 2021-12-23 new, Pascha May 2, day 312, jump
-// 218 (September 20), Gospel 312 - 218 + 246 = 340; 2023-01-05 old (Julian 12/23/2022), Pascha
-// April 24, day 333, jump 239 (civil October 3), Gospel 340; 2024-01-04 new, day 340 past the
-// fifteenth week of Luke (jump 232 + 104), Gospel 340 - 385 + 350 = 305; 2019-01-17 old (Julian
-// 01/04), day 361 of a cycle of 385 days, Epistle and Gospel 361 - 385 + 350 = 326.
+// Fixed feasts by the weekday they fall on. A weekday eve of the Theophany has the Theophany's
+// Royal Hours; the Nativity and the Theophany take St Basil's Liturgy on a Sunday or Monday, as
+// their eve had St John Chrysostom's. On a Thursday 12/23 or 01/04 the Friday, an eve, is read
+// too: 2021-12-23 new, cycle day 312, jump 218, Gospel 312 - 218 + 246 = 340; 2019-01-17 old
+// (Julian 01/04), day 361 of a cycle of 385 days, Epistle and Gospel 361 - 385 + 350 = 326.
 TEST_F(DayPages, FixedFeastsByTheirWeekday)
 {
     const std::string eveOfTheophany =
@@ -599,19 +571,12 @@ TEST_F(DayPages, FixedFeastsByTheirWeekday)
         {"2026-01-05", "new", eveOfTheophany},   // Monday
         {"2024-01-18", "old", eveOfTheophany},   // Thursday
         {"2021-12-25", "new", nativity("JOHN CHRYSOSTOM")},   // Saturday
-        {"2023-01-07", "old", nativity("JOHN CHRYSOSTOM")},
-        {"2022-12-25", "new", nativity("BASIL")},             // Sunday
-        {"2024-01-07", "old", nativity("BASIL")},
+        {"2024-01-07", "old", nativity("BASIL")},             // Sunday
         {"2019-01-07", "old", nativity("BASIL")},             // Monday
-        {"2024-01-06", "new", theophany("JOHN CHRYSOSTOM")},  // Saturday
-        {"2019-01-19", "old", theophany("JOHN CHRYSOSTOM")},
+        {"2019-01-19", "old", theophany("JOHN CHRYSOSTOM")},  // Saturday
         {"2019-01-06", "new", theophany("BASIL")},            // Sunday
         {"2021-12-23", "new", "Thursday | LITURGY | 1 Timothy 6:17-21 | Mark 10:17-27 | For Friday:"
                               " | LITURGY | 2 Timothy 1:1-2, 8-18 | Mark 10:23-32"},
-        {"2023-01-05", "old", "Thursday | LITURGY | Hebrews 10:35-11:7 | Mark 10:17-27 | For Friday:"
-                              " | LITURGY | Hebrews 11:8, 11-16 | Mark 10:23-32"},
-        {"2024-01-04", "new", "Thursday | LITURGY | James 1:19-27 | Luke 16:1-9 | For Friday:"
-                              " | LITURGY | James 2:1-13 | Luke 16:15-18; 17:1-4"},
         {"2019-01-17", "old", "Thursday | LITURGY | Hebrews 7:1-6 | Luke 21:28-33 | For Friday:"
                               " | LITURGY | Hebrews 7:18-25 | Luke 21:37-22:8"},
     };
@@ -622,12 +587,9 @@ TEST_F(DayPages, FixedFeastsByTheirWeekday)
 // The Sundays before the Triodion in a year of 385 days, on both calendars and with or
 // without the Lukan jump; without the jump in 2025; and the old calendar's jump of 2010,
 // which comes on day 260 and is moved 14 days earlier (to civil September 20).
-// In 2021 the Paschas (April 19, 2020 and May 2, 2021) are 378 days apart: the days 350, 357,
-// 364, 371 read the Epistles 322, 329, 336, 343 (day - 378 + 350) and, with the jump, the
-// Gospels 329, 336, 343, 245 (105, 98, 91 and 84 days before Pascha; the old calendar's
-// Sundays 105 and 98 days before fall on 01/04 and 01/11, Sundays of the Theophany); without
-// it the new calendar's Gospels 315, 329, 336, 343 (V = 28, K = 350), the old calendar's 336
-// and 343 for the Sundays 91 and 84 days before.
+// In 2021 the Paschas (April 19, 2020 and May 2, 2021) are 378 days apart: the days 350 and 371
+// read the Epistles 322 and 343 (day - 378 + 350), the Gospels 329 and 245 with the jump (105
+// and 84 days before Pascha), 315 (V = 28, K = 350) and 343 without it.
 TEST_F(DayPages, LukanJumpAndTheSundaysBeforeTheTriodion)
 {
     Check({
@@ -662,14 +624,6 @@ TEST_F(DayPages, LukanJumpAndTheSundaysBeforeTheTriodion)
             " | Colossians 1:12-18 | Luke 17:12-19"},
         {"2021-01-17", New, "32nd Sunday after Pentecost | MATINS (X) | John 21:1-14 | LITURGY"
             " | Colossians 1:12-18 | Luke 13:10-17", JumpOff},
-        {"2021-01-24", New, "33rd Sunday after Pentecost | MATINS (XI) | John 21:15-25 | LITURGY"
-            " | Colossians 3:4-11 | Luke 18:18-27"},
-        {"2021-01-24", New, "33rd Sunday after Pentecost | MATINS (XI) | John 21:15-25 | LITURGY"
-            " | Colossians 3:4-11 | Luke 17:12-19", JumpOff},
-        {"2021-01-31", Both, "34th Sunday after Pentecost | MATINS (I) | Matthew 28:16-20 | LITURGY"
-            " | Colossians 3:12-16 | Luke 18:35-43"},
-        {"2021-01-31", Both, "34th Sunday after Pentecost | MATINS (I) | Matthew 28:16-20 | LITURGY"
-            " | Colossians 3:12-16 | Luke 18:18-27", JumpOff},
         {"2021-02-07", Both, "35th Sunday after Pentecost | MATINS (II) | Mark 16:1-8 | LITURGY"
             " | 1 Timothy 1:15-17 | Matthew 15:21-28"},
         {"2021-02-07", Both, "35th Sunday after Pentecost | MATINS (II) | Mark 16:1-8 | LITURGY"
@@ -682,27 +636,49 @@ TEST_F(DayPages, LukanJumpAndTheSundaysBeforeTheTriodion)
 // book in the same position.
 TEST_F(DayPages, ApocryphaReadingsComeFromTheApocrypha)
 {
-    CheckOpenings({
-        {"2024-12-24", New, "Baruch 3:35-4:4", "This is our God.", 2},   // Third Hour and Vespers
-        {"2025-06-15", New, "Wisdom 3:1-9", "But the souls of the righteous", 1},
-        {"2025-06-15", New, "Wisdom 5:15-6:3", "But the righteous live forever.", 1},
-        {"2025-06-22", New, "Wisdom 3:1-9", "But the souls of the righteous", 1},
-        {"2025-06-22", New, "Wisdom 5:15-6:3", "But the righteous live forever.", 1},
-        {"2025-01-30", New, "Wisdom 3:1-9", "But the souls of the righteous", 1},
-        {"2025-08-29", New, "Wisdom 4:7, 16-17, 19-20; 5:1-7", "But a righteous man", 1},
-        {"2025-12-06", New, "Wisdom 4:7-15", "But a righteous man", 1},
-    });
+    const struct {
+        const char* date;
+        const char* reference;
+        const char* opening;
+        int times;
+    } rows[] = {
+        {"2024-12-24", "Baruch 3:35-4:4", "This is our God.", 2},   // Third Hour and Vespers
+        {"2025-06-15", "Wisdom 3:1-9", "But the souls of the righteous", 1},
+        {"2025-06-15", "Wisdom 5:15-6:3", "But the righteous live forever.", 1},
+        {"2025-06-22", "Wisdom 3:1-9", "But the souls of the righteous", 1},
+        {"2025-06-22", "Wisdom 5:15-6:3", "But the righteous live forever.", 1},
+        {"2025-01-30", "Wisdom 3:1-9", "But the souls of the righteous", 1},
+        {"2025-08-29", "Wisdom 4:7, 16-17, 19-20; 5:1-7", "But a righteous man", 1},
+        {"2025-12-06", "Wisdom 4:7-15", "But a righteous man", 1},
+    };
+    for (const auto& row : rows) {
+        Select(QDate::fromString(QString::fromLatin1(row.date), Qt::ISODate));
+        const std::string page = Page();
+        const std::string reference = std::string("\r\n\r\n") + row.reference + "\r\n\r\n";
+        EXPECT_EQ(Count(page, reference), row.times) << row.date << " " << row.reference;
+        EXPECT_EQ(Count(page, reference + "     " + row.opening), row.times) << row.date << " " << row.reference;
+    }
 }
 
 // A Matins Gospel printed after readings from another Bible file, or at the head of a fixed
 // feast's section, is the Gospel its heading names.
 TEST_F(DayPages, MatinsGospelsAreTheTextTheirHeadingsName)
 {
-    CheckOpenings({
-        {"2024-12-22", New, "Luke 24:1-12", "Now upon the first day of the week", 1},   // after Vespers
-        {"2025-01-05", Old, "Luke 24:36-53", "And as they thus spake", 1},
-        {"2025-01-12", Old, "John 20:1-10", "The first day of the week cometh Mary", 1},
-        {"2025-02-02", New, "John 21:1-14", "After these things Jesus shewed himself", 1},   // after the Meeting
-        {"2025-04-19", Both, "Matthew 27:62-66", "Now the next day, that followed", 2},   // and the third reading
-    });
+    const struct {
+        const char* date;
+        bool oldCalendar;
+        const char* reference;
+        const char* opening;
+    } rows[] = {
+        {"2024-12-22", false, "Luke 24:1-12", "Now upon the first day of the week"},   // after Vespers
+        {"2025-01-05", true, "Luke 24:36-53", "And as they thus spake"},
+        {"2025-02-02", false, "John 21:1-14", "After these things Jesus shewed himself"},   // after the Meeting
+        {"2025-04-19", true, "Matthew 27:62-66", "Now the next day, that followed"},   // and the third reading
+    };
+    for (const auto& row : rows) {
+        Select(QDate::fromString(QString::fromLatin1(row.date), Qt::ISODate), row.oldCalendar);
+        const std::string page = Page(), reference = std::string("\r\n\r\n") + row.reference + "\r\n\r\n";
+        EXPECT_GT(Count(page, reference), 0) << row.date;
+        EXPECT_EQ(Count(page, reference + "     " + row.opening), Count(page, reference)) << row.date;
+    }
 }
