@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "bible_test_support.h"
-#include "repro_files.h"
 
 namespace {
 
@@ -276,6 +275,12 @@ TEST_F(MalformedFile, LineWithoutAVerseNumber) {
     EXPECT_EQ(rig.sink.Codes(), (Codes{"203"}));
 }
 
+TEST_F(MalformedFile, ADamagedBookIsReportedOncePerSummary) {
+    c.oldT = "Jeremiah";
+    r.BuildChapterVerseSummary(23, "Jeremiah");
+    EXPECT_EQ(rig.sink.Codes(), (Codes{"203"}));
+}
+
 TEST_F(MalformedFile, PassageMessagesOnTheFirstVerse) {
     EXPECT_EQ(Verses(12, "2", "1", "2", "1"), "");
     EXPECT_EQ(Verses(12, "1", "3", "1", "3").substr(0, 20), "Error: Please correc");
@@ -294,20 +299,3 @@ TEST_F(MalformedFile, PassageMessagesLaterInTheWalk) {
 }
 
 }  // namespace
-
-TEST_F(InstalledReader, ADamagedVersionIsReportedOncePerRequest) {
-    Search(1);
-    {
-        const TBibleReader::TRequest request(r);
-        EXPECT_EQ(Verses(40, "30", "1", "30", "1"), "");
-        EXPECT_EQ(Verses(40, "31", "1", "31", "1"), "");
-    }
-    EXPECT_EQ(Verses(40, "30", "1", "30", "1"), "");
-    EXPECT_EQ(rig.sink.Codes(), (Codes{"001", "001"}));
-    // A file of keys without verses: one message for the chapter:verse summary, not one a line.
-    SELV_REPRO_FILE_OR_SKIP(keys, "version-keys-without-verses.txt");
-    c.appDataDir = QFileInfo(keys).absolutePath().toStdString() + "/";
-    Search(1, QFileInfo(keys).fileName().toStdString());
-    r.BuildChapterVerseSummary(0, "St Matthew");
-    EXPECT_EQ(rig.sink.messages.size(), 3u);
-}

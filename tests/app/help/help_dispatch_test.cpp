@@ -300,51 +300,43 @@ TEST_F(HelpDispatchTest, EveryContextOfTheTableShowsItsTopic)
     };
     const char* const references = "400 refmain/main, 450 refdlg/calendardlg, 500 refdlg/saveasdlg, 550 refdlg/printdlg, "
                                    "600 refdlg/fontdlg, 800 refdlg/findbibledlg, 950 refdlg/browsedlg";
-    // Topics chosen by the windows as they stand: the shown page, the Find dialog's mode, the
-    // Preferences dialog's page.
-    struct TRow {
-        int context;
-        QString topic;
-        TDayPage page = TDayPage::TroparionKontakion;
-        bool findPageMode = false;
-        QWidget* preferencesPage = nullptr;
-    };
-    const TDayPage troparia = TDayPage::TroparionKontakion, readings = TDayPage::DailyBibleReadings,
-                   lives = TDayPage::LivesSaints;
-    std::vector<TRow> rows = {
-        {700, "::/html/refdlg/findpagedlg.htm>secwin", lives, true},
-        {700, "::/html/refdlg/findsaintdlg.htm>secwin", troparia},
-        {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", readings},
-        {700, "::/html/refdlg/findlifeofsaintdlg.htm>secwin", lives},
-        {900, "::/html/refdlg/preferencesdlg.htm#Preferences>secwin", lives, false, options.UserPrefs},
-        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", lives, false, options.BibleVersions},
-        {900, "::/html/refdlg/preferencesdlg.htm#Versions>secwin", lives, false, options.ChangeVersionsPage},
-        {900, "::/html/refdlg/preferencesdlg.htm#Files>secwin", lives, false, options.BibleFiles},
-        {900, "::/html/refdlg/preferencesdlg.htm#Install>secwin", lives, false, options.InstallPage},
-        {163, "::/html/popsearch/findsaint.htm", troparia},
-        {163, "::/html/popsearch/findbible.htm", readings},
-        {163, "::/html/popsearch/findlifeofsaint.htm", lives},
-        {184, "::/html/popoptionsbiblereadings.htm"},
+    QSet<int> contexts;
+    const auto expect = [&](int context, const QString& topic) {
+        bool callHelp = false;
+        EXPECT_TRUE(main.AppOnHelp(HelpCommandContext, context, callHelp));
+        const TRequest request = Last();
+        EXPECT_EQ(request.popup, context < 300) << context;
+        EXPECT_EQ(request.address, main.FHelpFileName + "::/html/" + topic) << context;
+        contexts.insert(context);
     };
     const auto entries = [](const char* list) { return QString::fromLatin1(list).split(QStringLiteral(", ")); };
     for (const QString& entry : entries(references))
-        rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
-                        QStringLiteral("::/html/%1.htm>secwin").arg(entry.section(QLatin1Char(' '), 1))});
+        expect(entry.section(QLatin1Char(' '), 0, 0).toInt(), entry.section(QLatin1Char(' '), 1) + ".htm>secwin");
     for (const auto& [folder, pages] : popups)
         for (const QString& entry : entries(pages))
-            rows.push_back({entry.section(QLatin1Char(' '), 0, 0).toInt(),
-                            QStringLiteral("::/html/%1/%2.htm").arg(QLatin1String(folder), entry.section(QLatin1Char(' '), 1))});
-    QSet<int> contexts;
-    for (const TRow& row : rows) {
-        main.CheckPageItems(row.page);
-        find->ShowOptionControls(row.findPageMode);
-        options.PageControl->setCurrentWidget(row.preferencesPage ? row.preferencesPage : options.UserPrefs);
-        bool callHelp = false;
-        EXPECT_TRUE(main.AppOnHelp(HelpCommandContext, row.context, callHelp));
-        const TRequest request = Last();
-        EXPECT_EQ(request.popup, row.context < 300) << row.context;
-        EXPECT_EQ(request.address, main.FHelpFileName + row.topic) << row.context;
-        contexts.insert(row.context);
+            expect(entry.section(QLatin1Char(' '), 0, 0).toInt(), folder + ("/" + entry.section(QLatin1Char(' '), 1)) + ".htm");
+    expect(184, "popoptionsbiblereadings.htm");
+    // Topics chosen by the windows as they stand: the shown page, the Find dialog's mode, the
+    // Preferences dialog's page.
+    expect(700, "refdlg/findpagedlg.htm>secwin");
+    find->ShowOptionControls(false);
+    const struct {
+        TDayPage page;
+        const char *dialog, *popup;
+    } pages[] = {{TDayPage::TroparionKontakion, "findsaintdlg", "findsaint"},
+                 {TDayPage::DailyBibleReadings, "findlifeofsaintdlg", "findbible"},
+                 {TDayPage::LivesSaints, "findlifeofsaintdlg", "findlifeofsaint"}};
+    for (const auto& [page, dialog, popup] : pages) {
+        main.CheckPageItems(page);
+        expect(700, QStringLiteral("refdlg/%1.htm>secwin").arg(QLatin1String(dialog)));
+        expect(163, QStringLiteral("popsearch/%1.htm").arg(QLatin1String(popup)));
+    }
+    const std::pair<QWidget*, const char*> preferences[] = {{options.UserPrefs, "Preferences"},
+        {options.BibleVersions, "Versions"}, {options.ChangeVersionsPage, "Versions"}, {options.BibleFiles, "Files"},
+        {options.InstallPage, "Install"}};
+    for (const auto& [page, anchor] : preferences) {
+        options.PageControl->setCurrentWidget(page);
+        expect(900, QStringLiteral("refdlg/preferencesdlg.htm#%1>secwin").arg(QLatin1String(anchor)));
     }
     EXPECT_EQ(contexts.size(), 98);
 }

@@ -70,8 +70,7 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheRunningMainWindow)
     TSingleInstance other(QStringLiteral("Other 1.0"));
     EXPECT_EQ(other.Acquire(), Taken);
 
-    // Another screen of the display is the same session; another display or a Wayland
-    // display is another session, which runs its own window.
+    // Another screen of the display is the same session; another display is another session.
     qputenv("DISPLAY", ":7.1");
     EXPECT_EQ(TSingleInstance(key).Acquire(), HeldElsewhere);
     qputenv("DISPLAY", ":8");
@@ -181,8 +180,7 @@ TEST_F(SingleInstanceTest, LockAndSocketOfAProgramThatDiedAreTakenOver)
     EXPECT_TRUE(next.Listen(&window));
 }
 
-// The real program: a second start in the same session hands over to the first and ends, the
-// first runs on; a start in another session runs its own window beside it.
+// The real program: a second start hands over to the first and ends; the first runs on.
 TEST_F(SingleInstanceTest, SecondProgramEndsAndTheFirstRunsOn)
 {
     QTemporaryDir config, data, home;
@@ -216,19 +214,9 @@ TEST_F(SingleInstanceTest, SecondProgramEndsAndTheFirstRunsOn)
     else
         EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
-
-    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":8"));
-    QProcess elsewhere;
-    elsewhere.setProcessEnvironment(env);
-    elsewhere.start(program, {});
-    deadline.setRemainingTime(20000);
-    while (sockets().size() < 2 && !deadline.hasExpired() && elsewhere.state() != QProcess::NotRunning)
-        elsewhere.waitForFinished(100);
-    EXPECT_EQ(sockets().size(), 2);
-    for (QProcess* process : {&first, &second, &elsewhere}) {
-        process->kill();
-        process->waitForFinished(5000);
-    }
+    first.kill();
+    first.waitForFinished(5000);
+    second.waitForFinished(5000);
 }
 
 } // namespace
