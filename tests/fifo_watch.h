@@ -1,10 +1,9 @@
 #pragma once
-// A FIFO at `path` for as long as it lives. Whoever opens it for reading waits for a writer for
-// ever: a watch then opens it for writing, so that the test ends, and Waited() tells.
+// A FIFO at `path` while it lives. Whoever opens it for reading waits for a writer for ever: a
+// watch then opens it for writing, so that the test ends, and Waited() tells.
 #include <atomic>
 #include <filesystem>
 #include <thread>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,8 +17,7 @@ public:
 private:
     const std::string FPath;
     std::atomic<bool> FDone{false}, FWaited{false};
-    // Seldom enough to miss a reader that opens it without waiting and closes it at once.
-    std::thread FWatch{[this] {
+    std::thread FWatch{[this] {   // seldom enough to miss a reader that opens it and closes it at once
         for (int i = 0; i < 300 && !FDone; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             if (const int fd = ::open(FPath.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0)   // a reader waits

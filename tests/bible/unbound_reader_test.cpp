@@ -195,9 +195,8 @@ TEST_F(InstalledReader, MissingStartVerseIsReportedWithTheNextLineFound) {
     EXPECT_EQ(Verses(40, "2", "2000000000", "2", "2000000000"), "");
     EXPECT_EQ(Verses(40, "2", "-2147483648", "2", "1"), "");
     EXPECT_EQ(rig.sink.Codes(), (Codes{"003"}));
-    // The largest numbers a request may hold name verses like any other: a missing start verse
-    // is reported with the verses around it, a missing chapter gives message 001, a missing end
-    // verse lets the walk read on to the book's last line.
+    // The largest numbers a request may hold (999) name a missing start verse, chapter (001) or
+    // end verse (the walk reads on to the book's last line) like any other.
     EXPECT_EQ(Verses(40, "1", "999", "1", "999").find(
                   "St Matthew 1:999 was not found. This verse is missing from the file \"unbound.txt\".  "
                   "St Matthew 1:20 was found and St Matthew 2:1 was found. The verses between are missing."),

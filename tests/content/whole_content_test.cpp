@@ -71,9 +71,8 @@ TEST(WholeContent, HymnsAndLivesKeepTheSameCommemorations)
 
 TEST(WholeContent, SaintsOfRecentTimesStandOnTheDayOfTheChurchThatKeepsThem)
 {
-    // Both kinds of church keep such a saint on one civil day; he stands, once, where the calendar
-    // mode of the church that glorified him shows that day (St John (Maximovich) in both modes).
-    // The departed not numbered among the saints are sung the prayers for the departed only.
+    // Such a saint stands once, where the calendar of the church that glorified him shows his civil
+    // day (St John (Maximovich) in both modes); the departed not glorified get no saint's hymn.
     enum { Old = 1, New = 2 };
     const struct {
         const char* title;
@@ -81,22 +80,17 @@ TEST(WholeContent, SaintsOfRecentTimesStandOnTheDayOfTheChurchThatKeepsThem)
         int modes;
         bool glorified = true;
     } saints[] = {
-        {"(Maximovich)", {702}, Old | New},     {"Velimirovic", {318}, Old},
-        {"Seraphim of Vyritsa", {403}, Old},     {"Popovic", {614}, Old},
-        {"Matrona (the Blind)", {502}, Old},     {"Luke, Archbishop of Simferopol", {611}, Old},
-        {"Seraphim (Rose)", {902}, Old, false},  {"Gorazd", {904}, Old},
-        {"Sandovich", {906}, Old},               {"Jonah, Bishop of Manchuria", {1020}, Old},
-        {"Tikhon, Patriarch of Moscow", {407, 1009}, Old},
-        {"Innocent, Metropolitan of Moscow", {413, 1006}, Old},
-        {"Royal Martyrs", {717}, Old},           {"Kochurov", {1113}, Old},
-        {"of Japan", {216}, Old},                {"Herman of Alaska", {809, 1213}, New},
-        {"Gagastathis", {129}, New},             {"Raphael, Bishop of Brooklyn", {227}, New},
-        {"Gavrilia", {328}, New},                {"Kalymnos", {407}, New},
-        {"Alexis Toth", {507}, New},             {"Sophrony of Essex", {711}, New},
+        {"(Maximovich)", {702}, Old | New}, {"Velimirovic", {318}, Old}, {"Seraphim of Vyritsa", {403}, Old},
+        {"Popovic", {614}, Old}, {"Matrona (the Blind)", {502}, Old}, {"Luke, Archbishop of Simferopol", {611}, Old},
+        {"Seraphim (Rose)", {902}, Old, false}, {"Gorazd", {904}, Old}, {"Sandovich", {906}, Old},
+        {"Jonah, Bishop of Manchuria", {1020}, Old}, {"Tikhon, Patriarch of Moscow", {407, 1009}, Old},
+        {"Innocent, Metropolitan of Moscow", {413, 1006}, Old}, {"Royal Martyrs", {717}, Old},
+        {"Kochurov", {1113}, Old}, {"of Japan", {216}, Old}, {"Herman of Alaska", {809, 1213}, New},
+        {"Gagastathis", {129}, New}, {"Raphael, Bishop of Brooklyn", {227}, New}, {"Gavrilia", {328}, New},
+        {"Kalymnos", {407}, New}, {"Alexis Toth", {507}, New}, {"Sophrony of Essex", {711}, New},
         {"Païsios of the Holy Mountain", {712}, New}, {"Kontoglou", {713}, New, false},
-        {"Florovsky", {811}, New, false},        {"Joseph the Hesychast", {816}, New},
-        {"Silouan", {924}, New},                 {"Lazarus (Moore)", {1127}, New, false},
-        {"Porphyrios of Kavsokalyvia", {1202}, New},
+        {"Florovsky", {811}, New, false}, {"Joseph the Hesychast", {816}, New}, {"Silouan", {924}, New},
+        {"Lazarus (Moore)", {1127}, New, false}, {"Porphyrios of Kavsokalyvia", {1202}, New},
     };
     const auto& year = contenttest::SourceYear();
     for (const auto& saint : saints)
@@ -105,7 +99,7 @@ TEST(WholeContent, SaintsOfRecentTimesStandOnTheDayOfTheChurchThatKeepsThem)
                 continue;
             std::set<int> shown;
             for (QDate civil(2001, 1, 1); civil.year() == 2001; civil = civil.addDays(1)) {
-                // The old calendar reads the Julian date; the new one June 19 and July 2 from their own documents.
+                // The old calendar shows the Julian date, the new one 06/19 and 07/02 from own documents.
                 const QDate date = mode == Old ? civil.addDays(-13) : civil;
                 uint16_t key = date.month() * 100 + date.day();
                 key += mode == New && (key == 619 || key == 702) ? 10000 : 0;

@@ -352,7 +352,6 @@ TEST_F(RegIniFileTest, EachDamagedStoreIsCopiedOnce) {
     EXPECT_FALSE(QFile::exists(dir_.path() + "/registry.ini.damaged.3"));
     EXPECT_EQ(reports_.size(), 1);   // once a run
     EXPECT_TRUE(reports_[0].contains("(line 1 is a key without its closing bracket)")) << reports_[0].toStdString();
-
     // Three copies at most: a further damage takes the place of the oldest (.damaged.2 here).
     rewrite("[Third\n");
     const timeval past[2] = {{1, 0}, {1, 0}};

@@ -355,9 +355,9 @@ TEST_F(DateBoxTest, ReadingsPageIsGeneratedAndPagesSwitchTheirCaptions)
     EXPECT_EQ(env.main->MFindSaint->text(), "Find &Saint...");
 }
 
-// The page on screen is laid out at the editor's width at the end of each change and after a
-// page switch; every day's icon leaves the column as wide as before, so that the page keeps
-// its lines; a new page is shown from its top, however far down the old one was read.
+// The page on screen is laid out at the editor's width at the end of each change, whether
+// the day's icon leaves its column as wide as before or not, and after a page switch; a new
+// page is shown from its top, however far down the old one was read.
 TEST_F(DateBoxTest, PageIsLaidOutAtTheEditorsWidthAndShownFromItsTop)
 {
     CreateWindows(false);
@@ -375,7 +375,7 @@ TEST_F(DateBoxTest, PageIsLaidOutAtTheEditorsWidthAndShownFromItsTop)
     EXPECT_EQ(env.main->ContainerPanel->width(), column);
     EXPECT_TRUE(laidOut());
     env.ShowDate(QDate(2024, 1, 6));
-    EXPECT_EQ(env.main->ContainerPanel->width(), column);
+    EXPECT_EQ(env.main->ContainerPanel->width(), column);   // all icons have one width
     EXPECT_TRUE(laidOut());
     env.main->MDailyBibleReadings->trigger();
     EXPECT_TRUE(laidOut());

@@ -308,9 +308,7 @@ TEST_F(FindDialogTest, AFoundMatchIsNotLeftUnderTheDialog)
     ASSERT_EQ(page.textCursor().selectedText(), lines.last());
     EXPECT_FALSE(onScreen().intersects(find->frameGeometry()));
     EXPECT_TRUE(find->screen()->availableGeometry().contains(find->frameGeometry()));
-
-    // Ten Find Nexts through a page of matches too short to scroll: the dialog moves only off a
-    // match it would cover, once, out of the page's way.
+    // Ten Find Nexts on a page too short to scroll: the dialog moves once, off a match it covers.
     page.setPlainText(QStringLiteral("line\n").repeated(12));
     ASSERT_EQ(page.verticalScrollBar()->maximum(), 0);
     page.setTextCursor(QTextCursor(page.document()->findBlockByNumber(4)));

@@ -227,12 +227,10 @@ TEST_F(HelpDispatchTest, DialogsAskForTheirOwnTopics)
     PressF1(env.dateBox->Calendar);
     EXPECT_EQ(Last().address, Address("::/html/refdlg/calendardlg.htm>secwin"));
     env.dateBox->hide();
-
     // The toolkit's dialogs: F1 in them and their Help button ask for their topics.
     const auto askBoth = [](QDialog& dialog) {
         PressF1(dialog.findChildren<QPushButton*>().first());
-        if (auto* help = dialog.findChild<QPushButton*>(QStringLiteral("HelpButton")))
-            help->click();
+        if (auto* help = dialog.findChild<QPushButton*>(QStringLiteral("HelpButton"))) help->click();
         return false;
     };
     SetSaveDialogHook([&](QFileDialog& dialog) { return askBoth(dialog) ? dialog.directory().path() : QString(); });
@@ -316,8 +314,7 @@ TEST_F(HelpDispatchTest, EveryContextOfTheTableShowsItsTopic)
         for (const QString& entry : entries(pages))
             expect(entry.section(QLatin1Char(' '), 0, 0).toInt(), folder + ("/" + entry.section(QLatin1Char(' '), 1)) + ".htm");
     expect(184, "popoptionsbiblereadings.htm");
-    // Topics chosen by the windows as they stand: the shown page, the Find dialog's mode, the
-    // Preferences dialog's page.
+    // Topics that follow the Find dialog's mode, the shown page and the Preferences page.
     expect(700, "refdlg/findpagedlg.htm>secwin");
     find->ShowOptionControls(false);
     const struct {

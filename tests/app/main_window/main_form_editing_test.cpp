@@ -143,7 +143,6 @@ TEST_F(EditingTest, AlignmentAndBulletsLeaveTheModifiedFlag)
     Page().setModified(true);
     Main().MCenterAlign->trigger();
     EXPECT_TRUE(Page().isModified());
-
     // A right-to-left paragraph stands at its right unless put at the left, as the buttons show.
     Edit().setPlainText(QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"));
     EXPECT_TRUE(Main().ETBRightAlign->isChecked());
@@ -193,7 +192,6 @@ TEST_F(EditingTest, FontBoxesFormatTheSelectionAndMarkThePage)
     EXPECT_EQ(Main().ETBFontSize->currentText(), "20");
     EXPECT_EQ(Main().ETBFontColor->currentText(), "Red");
     EXPECT_FALSE(Main().FUpdatingToolbar);
-
     // Leaving the size box unchanged (the click back into the page) formats nothing.
     Select(At(QStringLiteral("Middle")), At(QStringLiteral("Middle")));
     Page().setModified(false);
@@ -222,7 +220,6 @@ TEST_F(EditingTest, FontDialogAppliesOnlyWhenConfirmed)
     Main().MFontClick();
     EXPECT_TRUE(FormatAt(plain).fontItalic());
     EXPECT_TRUE(Main().ETBItalic->isChecked());
-
     // A narrower style of the family is its width.
     if (!QFontDatabase::styles("DejaVu Sans").contains("Condensed"))
         GTEST_SKIP() << "DejaVu Sans Condensed is not installed";

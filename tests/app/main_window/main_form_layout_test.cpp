@@ -1,9 +1,8 @@
-// The main window's look: both toolbars whole at the normal size, with their images; the icon
-// column and the page whole at every size; the icon caption's type on small screens.
+// The main window's look at its normal size: both toolbars whole, with their images, and the
+// icon caption's type on small screens.
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -69,9 +68,8 @@ TEST(MainFormLayout, EveryToolbarButtonIsShownWithItsImageAtTheNormalSize)
     }
 }
 
-// At the normal size, the smallest and a full screen, the icon column shows a picture, its
-// caption whole and the Show Next Icon button below the caption, and the page keeps lines of
-// at least 40 characters: a narrow or low window takes its room from the picture.
+// At the normal size, the smallest and a full screen the icon column shows a picture, its caption
+// whole above the Show Next Icon button, and the page keeps lines of at least 40 characters.
 TEST(MainFormLayout, IconColumnAndPageAreWholeAtEverySize)
 {
     TAppWindows env;
@@ -85,7 +83,6 @@ TEST(MainFormLayout, IconColumnAndPageAreWholeAtEverySize)
     QApplication::processEvents();
     const QSize smallest = form.minimumSize();
     EXPECT_TRUE(smallest.width() < 709 && smallest.height() < 544);
-    // A line of 40 characters of the page's text.
     const int readable = QFontMetrics(form.MainRichEdit->font()).horizontalAdvance("Stephen was one of the seven men of good");
     for (const QSize size : {QSize(709, 544), smallest, QSize(1920, 1080)}) {
         form.resize(size);

@@ -81,8 +81,7 @@ TEST_F(SavingTest, SaveCreatesThePersonalizedCopyAndShowsIt)
     EXPECT_EQ(env.messages.value(2), "No changes have been made.");
     EXPECT_EQ(ReadFile(File()), "marker");
 
-    // The file changed since the page was read (another program saved it): replacing it is
-    // asked for; once replaced, changes are saved in place without a reload.
+    // Replacing a file changed since it was read (by another program) is asked for first.
     Type(QStringLiteral("More. "));
     answers = {QMessageBox::Ok, QMessageBox::Cancel};
     env.main->MSaveClick(env.main->MSave);

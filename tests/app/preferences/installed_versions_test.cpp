@@ -114,9 +114,7 @@ TEST(VersionScan, PartsAreFitForTheReadingsByTheBooksTheyRead)
     EXPECT_EQ(all.foundBooks[0].size() + all.foundBooks[1].size() + all.foundBooks[2].size(), 86);
     EXPECT_EQ(all.foundBooks[0].last() + all.foundBooks[1].last(), "MalachiRevelation");
     EXPECT_FALSE(Scan("10O 1 1 no tabs\n").FoundAny());
-
-    // A book with a line that the reader could not read is left out: a column missing or one
-    // too many, or a number the reader never writes.
+    // A book with a line the reader could not read (columns, numbers) is left out.
     for (const char* line : {"40N\t1\tNo verse\n", "40N\t1\t1\t1\tExtra\n", "40N\t01\t1\tZero\n",
                              "40N\t1\t1000\tFour digits\n", "40N\t1\t1"}) {
         const TScanResult scan = Scan(TextWith({{40, 66}}) + line);

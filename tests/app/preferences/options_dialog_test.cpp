@@ -136,8 +136,7 @@ TEST_F(OptionsDialogTest, RadioButtonsReloadAShownPersonalizedPage)
 
 TEST_F(OptionsDialogTest, VersionNamesAreShownAsPlainTextAndLongOnesCutShort)
 {
-    const QString markup = QStringLiteral("<b>B</b>");
-    const QString hand = QString(310, QLatin1Char('N'));   // longer than any name can be given
+    const QString markup = QStringLiteral("<b>B</b>"), hand(310, QLatin1Char('N'));   // longer than names given
     env.Destroy();
     for (const QString& name : {markup, hand})
         TRegIniFile(InstalledFilesKey).WriteString(name, "Filename", "f.txt");

@@ -286,7 +286,6 @@ TEST_F(VersionsTest, CopiesGiveTheSystemsReasonAndLargeFilesCanBeCancelled)
     EXPECT_EQ(LastMessage(), "Unable to copy " + Q + "web.txt" + Q + " to the program directory." + LineBreak +
                                  "File too large." + LineBreak + Q + "web.txt" + Q + " will not be installed.");
     EXPECT_TRUE(dataFolderFiles().isEmpty());
-
     // A large file is scanned and copied behind a progress dialog whose Cancel stops either.
     QFile web(ExportFile("web_unbound.txt"));
     ASSERT_TRUE(web.open(QIODevice::ReadOnly));

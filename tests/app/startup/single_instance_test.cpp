@@ -18,8 +18,7 @@ constexpr auto Taken = TSingleInstance::TLock::Taken;
 constexpr auto HeldElsewhere = TSingleInstance::TLock::HeldElsewhere;
 constexpr auto Unavailable = TSingleInstance::TLock::Unavailable;
 
-// Every test keeps its lock files and sockets in a runtime folder of its own, and runs in the
-// desktop session of the display ":7".
+// Every test keeps its lock files and sockets in a runtime folder of its own.
 class SingleInstanceTest : public ::testing::Test {
 protected:
     SingleInstanceTest()
@@ -69,7 +68,6 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheRunningMainWindow)
     // Another key is another program.
     TSingleInstance other(QStringLiteral("Other 1.0"));
     EXPECT_EQ(other.Acquire(), Taken);
-
     // Another screen of the display is the same session; another display is another session.
     qputenv("DISPLAY", ":7.1");
     EXPECT_EQ(TSingleInstance(key).Acquire(), HeldElsewhere);
