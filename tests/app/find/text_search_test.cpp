@@ -80,8 +80,7 @@ TEST(TextSearch, BackwardWholeWordSearchEndsOnTextsStartingWithADelimiter)
     const uint16_t up = Up | FindWholeWord;
     const QString texts[] = {QStringLiteral(" My note"), QStringLiteral("\u201CHoly Father\u201D, pray"),
                              QStringLiteral("\u1F0D\u03B3\u03B9\u03B5 \u03C4\u03BF\u1FE6 \u0398\u03B5\u03BF\u1FE6")};
-    for (const QString& text : texts)
-        EXPECT_EQ(FindIn(text, QStringLiteral("zzz"), up), -1) << text.toStdString();
+    for (const QString& text : texts) EXPECT_EQ(FindIn(text, QStringLiteral("zzz"), up), -1) << text.toStdString();
     EXPECT_EQ(FindIn(texts[1], QStringLiteral("holy"), up), 1);
     EXPECT_EQ(FindIn(texts[2], QStringLiteral("\u1F0D\u03B3\u03B9\u03B5"), up), 0);
 }

@@ -137,8 +137,7 @@ TEST_F(HelpFileTest, EveryContentsEntryAndIndexWordLeadsToAPageAndAnchorOfTheFil
     }
     EXPECT_GT(entries.size(), 100u);
     for (const QString& word : engine.indexModel()->stringList())
-        for (const QHelpLink& topic : engine.documentsForKeyword(word))
-            targets << topic.url;
+        for (const QHelpLink& topic : engine.documentsForKeyword(word)) targets << topic.url;
     for (const QUrl& target : targets)
         EXPECT_TRUE(target.hasFragment() ? Anchors(file.PageOf(target)).contains(target.fragment())
                                          : !file.PageOf(target).isEmpty()) << target.toString().toStdString();

@@ -37,8 +37,7 @@ TEST(InstalledVersionRecords, DamagedListIsRebuiltFromTheRecordsAndNotWrittenAtE
     const auto write = [](const QString& section, const QString& name, const QString& value) {
         TRegIniFile(InstalledFilesKey).WriteString(section, name, value);
     };
-    for (const char* name : {"A", "B", "C"})
-        write(QLatin1String(name), "Filename", "f.txt");
+    for (const char* name : {"A", "B", "C"}) write(QLatin1String(name), "Filename", "f.txt");
     // No list: the records in the store's order.
     EXPECT_EQ(load(), QStringList({"A", "B", "C"}));
     // The listed records first, spelt as recorded; names without a record are passed over.
@@ -46,8 +45,7 @@ TEST(InstalledVersionRecords, DamagedListIsRebuiltFromTheRecordsAndNotWrittenAtE
     for (const auto& [name, value] : listed)
         write(InstalledFileListSection, QLatin1String(name), QLatin1String(value));
     EXPECT_EQ(load(), QStringList({"C", "A", "B"}));
-    for (int n = 4; n <= 12; ++n)
-        write(QStringLiteral("V%1").arg(n), "Filename", "f.txt");
+    for (int n = 4; n <= 12; ++n) write(QStringLiteral("V%1").arg(n), "Filename", "f.txt");
     EXPECT_EQ(load().size(), MaxInstalledVersions);
     EXPECT_EQ(load().last(), "V11");
     // The windows neither hide those versions nor write the list they did not change.

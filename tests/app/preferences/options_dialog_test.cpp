@@ -138,8 +138,7 @@ TEST_F(OptionsDialogTest, VersionNamesAreShownAsPlainTextAndLongOnesCutShort)
 {
     const QString markup = QStringLiteral("<b>B</b>"), hand(310, QLatin1Char('N'));   // longer than names given
     env.Destroy();
-    for (const QString& name : {markup, hand})
-        TRegIniFile(InstalledFilesKey).WriteString(name, "Filename", "f.txt");
+    for (const QString& name : {markup, hand}) TRegIniFile(InstalledFilesKey).WriteString(name, "Filename", "f.txt");
     TRegIniFile(SettingsKey).WriteString("Options", "NewTSearchVersion", hand);
     env.Create();
     QLabel* shown = Options().FileLabels[1];

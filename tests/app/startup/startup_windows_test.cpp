@@ -108,8 +108,7 @@ TEST_F(FirstRunTest, ContinueWithTheDefaultChoosesTheOldCalendar)
     for (int i = 2; i < 6; ++i)
         EXPECT_EQ(block[i]->y() - block[i - 1]->geometry().bottom(),
                   block[1]->y() - block[0]->geometry().bottom()) << i;
-    for (const QLabel* label : block)
-        EXPECT_EQ(label->height(), label->heightForWidth(label->width()));
+    for (const QLabel* label : block) EXPECT_EQ(label->height(), label->heightForWidth(label->width()));
 
     // Continue is the only way out: no window-manager frame with its title-bar buttons (the
     // window draws its own caption), and neither Escape nor a close request ends it.
