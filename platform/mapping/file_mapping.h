@@ -28,8 +28,6 @@ int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stam
 bool OpenRegularFile(QFile& file, QString& error);
 // The stamp of the regular file at `path`, without opening it; false when there is none.
 bool RegularFileStamp(const std::string& path, FileStamp& stamp);
-// The system's text for an error number ("No space left on device").
-std::string SystemErrorText(int error);
 
 // A whole file as it was read.
 struct FileCopy {
@@ -39,9 +37,8 @@ struct FileCopy {
     uint32_t size = 0;
 };
 
-// Reads the regular file at `path` whole. Nothing, with the reason in `error` when given,
-// when it cannot be opened or read, is empty, or holds 4 GiB or more; a file that keeps
-// changing while it is read is read again, a few times at most.
-std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path, std::string* error = nullptr);
+// Reads the regular file at `path` whole. Nothing when it cannot be opened or read, is empty,
+// holds 4 GiB or more, or keeps changing while it is read (it is read again a few times).
+std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path);
 
 }  // namespace selvmap
