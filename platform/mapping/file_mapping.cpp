@@ -68,6 +68,15 @@ bool OpenRegularFile(QFile& file, QString& error) {
     return true;
 }
 
+bool ReadRegularFile(const QString& path, QByteArray& bytes, QString& error) {
+    QFile file(path);
+    if (!OpenRegularFile(file, error)) return false;
+    bytes = file.readAll();
+    if (file.error() == QFileDevice::NoError) return true;
+    error = file.errorString();
+    return false;
+}
+
 bool RegularFileStamp(const std::string& path, FileStamp& stamp) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+class QByteArray;
 class QFile;
 class QString;
 
@@ -25,7 +26,10 @@ struct FileStamp {
 // a FIFO, a device, a folder). `stamp`, when given, receives the file's stamp.
 int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stamp = nullptr);
 // Opens `file` (by its name) for reading as OpenRegularFile does; false with the reason in `error`.
+// The open file no longer knows its name.
 bool OpenRegularFile(QFile& file, QString& error);
+// Reads the regular file at `path` whole into `bytes`; false with the reason in `error`.
+bool ReadRegularFile(const QString& path, QByteArray& bytes, QString& error);
 // The stamp of the regular file at `path`, without opening it; false when there is none.
 bool RegularFileStamp(const std::string& path, FileStamp& stamp);
 
