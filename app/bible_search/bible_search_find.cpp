@@ -253,10 +253,8 @@ void TBibleSearchDlg::EnterSearchMode()
     FInSearchMode = true;
     if (form.MOldCalendar->isChecked())
         form.StatusPanel0->setFixedWidth(0);
-    if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked()) {
-        form.FIconPanelWidth = form.IconColumnWidth();
-        form.SetIconColumnWidth(0);
-    }
+    if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked())
+        form.ShowIconColumn(false);
     form.DateBar->hide();
     FSavedTitleCaption = form.InfoBar->Caption();
     form.InfoBar->SetCaption(QStringLiteral("Bible Search"));
@@ -322,7 +320,7 @@ void TBibleSearchDlg::EndSearchButtonClick()
             form.StatusPanel0->setFixedWidth(form.fontMetrics().horizontalAdvance(today) + 10);
         }
         if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked())
-            form.SetIconColumnWidth(form.FIconPanelWidth);
+            form.ShowIconColumn(true);
         form.DateBar->show();
         form.InfoBar->SetCaption(FSavedTitleCaption);
         form.InfoBar->SetBevelSides(form.InfoBar->BevelSides() & ~TSides(sdTop));

@@ -58,7 +58,6 @@ public:
     QString FMyDocumentsDir;
     QString FAppDataDir;        // ends with a separator
     QString FHelpFileName;
-    int FIconPanelWidth = 54;
     QString FSaveDialogDirectory;   // initial folder of the save dialog
     QPoint FMaxPosition{-4, -4};    // the maximized position kept with the placement
 
@@ -178,6 +177,8 @@ public:
     // The width the icon column asks for; 0 hides it.
     int IconColumnWidth() const { return FIconColumnWidth; }
     void SetIconColumnWidth(int width);
+    // Hides the icon column, or shows it again at the width it had when it was hidden.
+    void ShowIconColumn(bool shown);
     // The day's icon is shown at `size` on this screen, the column as wide as the icon.
     void SetIconSize(const QSize& size);
 
@@ -330,6 +331,7 @@ private:
     QString FHint;
     bool FHintsShown = true;
     int FIconColumnWidth = 54;
+    int FIconPanelWidth = 54;   // the column's width while it is hidden
     TIconColumnLayout* FIconColumnLayout = nullptr;
     std::shared_ptr<QPrinter> FPrinter;
 };

@@ -185,12 +185,7 @@ bool TOptionsDialog::OKButtonClick()
         if (lukanChanged)
             FMainForm.InfoBar->SetCaption(QString::fromStdString(dateBox.GetDayDescription()));
         if (iconsChanged) {
-            if (now.showIcons) {
-                FMainForm.SetIconColumnWidth(FMainForm.FIconPanelWidth);
-            } else {
-                FMainForm.FIconPanelWidth = FMainForm.IconColumnWidth();
-                FMainForm.SetIconColumnWidth(0);
-            }
+            FMainForm.ShowIconColumn(now.showIcons);
             dateBox.ShowDayPage(now.showIcons);
             FMainForm.MainRichEditSelectionChange();
         } else if (numbersChanged || lukanChanged) {
