@@ -2,7 +2,6 @@
 // the main window's Bible search mode that shows it until End Search.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -214,8 +213,7 @@ std::string TBibleSearchDlg::FindPassage()
     const int part = SearchGroupItemIndex();
     const std::string& file = part == 0 ? FOldTSearchFile : part == 2 ? FApocSearchFile : FNewTSearchFile;
     if (!BibleFileReadable(file)) {
-        const bool programFolder = QFileInfo(QString::fromStdString(file)).suffix() == QStringLiteral("dat");
-        CenteredMessageBox(this, MissingFileMessage(file, programFolder), QMessageBox::Ok,
+        CenteredMessageBox(this, MissingFileMessage(file, InProgramFolder(file)), QMessageBox::Ok,
                            QMessageBox::Critical);
         return {};
     }
