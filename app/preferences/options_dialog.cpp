@@ -341,10 +341,13 @@ void TOptionsDialog::childEvent(QChildEvent* e)
 void TOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    FPageBeforeChoice.reset();
-    // Another running program may have installed or removed versions meanwhile.
-    FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
-    ShowInstalledVersions();
+    // Opened afresh, not shown again after being minimized: another running program may have
+    // installed or removed versions meanwhile.
+    if (!e->spontaneous()) {
+        FPageBeforeChoice.reset();
+        FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
+        ShowInstalledVersions();
+    }
     FMainForm.FHelpKeyPressed = false;
     PageControl->setFocus();
 }
