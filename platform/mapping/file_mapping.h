@@ -1,8 +1,9 @@
 #pragma once
-// Reading whole files for the Bible readers. A file is opened only when it is a regular file
-// (a FIFO or a device would keep the program waiting), and read into memory of its own: a
-// file changed or cut short afterwards, by this program or another, leaves the copy as it
-// was read, where a mapped view of it would fault.
+// Opening and reading the files the program is given to read: the Bible files, the settings
+// store, the personalized pages, the files chosen for a version. A file is opened only when it
+// is a regular file (a FIFO or a device would keep the program waiting). The Bible readers
+// take a copy of a whole file in memory of their own: a file changed or cut short afterwards,
+// by this program or another, leaves the copy as it was read, where a mapped view would fault.
 #include <cstdint>
 #include <memory>
 #include <string>
