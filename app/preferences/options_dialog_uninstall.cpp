@@ -48,8 +48,7 @@ TCopyResult BackUp(QWidget* owner, const QString& dataDir, const QString& fileNa
     }
     const QString source = dataDir + fileName;
     QString copyError;
-    TFileProgress progress(owner, QStringLiteral("Backing up ") + MessageQuote + fileName + MessageQuote +
-                                      QStringLiteral("..."));
+    TFileProgress progress(owner, QStringLiteral("Backing up"), fileName);
     const TCopyResult copied = CopyFileReplacing(source, folder + fileName, QFileInfo(source).permissions(),
                                                  copyError, std::ref(progress));
     if (copied == TCopyResult::Failed)
