@@ -2,7 +2,6 @@
 // the main window's Bible search mode that shows it until End Search.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -214,8 +213,7 @@ std::string TBibleSearchDlg::FindPassage()
     const int part = SearchGroupItemIndex();
     const std::string& file = part == 0 ? FOldTSearchFile : part == 2 ? FApocSearchFile : FNewTSearchFile;
     if (!BibleFileReadable(file)) {
-        const bool programFolder = QFileInfo(QString::fromStdString(file)).suffix() == QStringLiteral("dat");
-        CenteredMessageBox(this, MissingFileMessage(file, programFolder), QMessageBox::Ok,
+        CenteredMessageBox(this, MissingFileMessage(file, InProgramFolder(file)), QMessageBox::Ok,
                            QMessageBox::Critical);
         return {};
     }
@@ -253,10 +251,8 @@ void TBibleSearchDlg::EnterSearchMode()
     FInSearchMode = true;
     if (form.MOldCalendar->isChecked())
         form.StatusPanel0->setFixedWidth(0);
-    if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked()) {
-        form.FIconPanelWidth = form.IconColumnWidth();
-        form.SetIconColumnWidth(0);
-    }
+    if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked())
+        form.ShowIconColumn(false);
     form.DateBar->hide();
     FSavedTitleCaption = form.InfoBar->Caption();
     form.InfoBar->SetCaption(QStringLiteral("Bible Search"));
@@ -322,7 +318,7 @@ void TBibleSearchDlg::EndSearchButtonClick()
             form.StatusPanel0->setFixedWidth(form.fontMetrics().horizontalAdvance(today) + 10);
         }
         if (form.OptionsDialog && form.OptionsDialog->ShowIcons->isChecked())
-            form.SetIconColumnWidth(form.FIconPanelWidth);
+            form.ShowIconColumn(true);
         form.DateBar->show();
         form.InfoBar->SetCaption(FSavedTitleCaption);
         form.InfoBar->SetBevelSides(form.InfoBar->BevelSides() & ~TSides(sdTop));

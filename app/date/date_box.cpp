@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -357,10 +356,10 @@ void TDateBox::ShowDayPage(bool withIcon)
     if (personal) {
         // The file is a page saved as rich text; one that cannot be read or holds something
         // else is said so and not taken for the page.
-        QFile file(FMainForm.FPersonalFileName);
+        QByteArray bytes;
         QString trouble;
         FMainForm.RememberPersonalFile();
-        if (selvmap::OpenRegularFile(file, trouble) && !LoadRtf(*edit->document(), file.readAll()))
+        if (selvmap::ReadRegularFile(FMainForm.FPersonalFileName, bytes, trouble) && !LoadRtf(*edit->document(), bytes))
             trouble = QStringLiteral("It holds no rich text page.");
         if (!trouble.isEmpty()) {
             personal = false;

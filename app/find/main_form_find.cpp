@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "bible_search_dlg.h"
 #include "content_api.h"
@@ -74,24 +75,19 @@ std::optional<QPoint> OutOfTheWay(const QRect& frame, const QRect& page, const Q
 {
     const int right = room.right() + 1 - frame.width();
     const int bottom = room.bottom() + 1 - frame.height();
-    std::optional<QRect> best;
+    // Less of the page covered first, then the shorter way.
+    const auto cost = [&](const QPoint& at) {
+        return std::pair(Cover(QRect(at, frame.size()), page), (at - frame.topLeft()).manhattanLength());
+    };
+    std::optional<QPoint> best;
     for (const int x : {room.left(), page.left() - frame.width(), frame.left(), page.right() + 1, right})
         for (const int y : {room.top(), page.top() - frame.height(), frame.top(), page.bottom() + 1, bottom}) {
-            const QRect at(QPoint(std::clamp(x, room.left(), std::max(room.left(), right)),
-                                  std::clamp(y, room.top(), std::max(room.top(), bottom))),
-                           frame.size());
-            if (at.intersects(match))
-                continue;
-            const auto distance = [&frame](const QRect& r) {
-                return (r.topLeft() - frame.topLeft()).manhattanLength();
-            };
-            if (!best || Cover(at, page) < Cover(*best, page) ||
-                (Cover(at, page) == Cover(*best, page) && distance(at) < distance(*best)))
+            const QPoint at(std::clamp(x, room.left(), std::max(room.left(), right)),
+                            std::clamp(y, room.top(), std::max(room.top(), bottom)));
+            if (!QRect(at, frame.size()).intersects(match) && (!best || cost(at) < cost(*best)))
                 best = at;
         }
-    if (!best)
-        return std::nullopt;
-    return best->topLeft();
+    return best;
 }
 
 // Keeps the selected match out from under the Find dialog, which stays where it is while it

@@ -64,19 +64,24 @@ QString WriteFileSayingWhy(const QString& path, const QByteArray& data)
     return QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), why);
 }
 
+// The stamp of the file at `path`; none when it is missing.
+selvmap::FileStamp PersonalFileStamp(const QString& path)
+{
+    selvmap::FileStamp stamp;
+    selvmap::RegularFileStamp(QFile::encodeName(path).toStdString(), stamp);
+    return stamp;
+}
+
 } // namespace
 
 void TSelvarionMainForm::RememberPersonalFile()
 {
-    const QFileInfo file(FPersonalFileName);
-    FPersonalFileSize = file.size();
-    FPersonalFileTime = file.lastModified();
+    FPersonalFileStamp = PersonalFileStamp(FPersonalFileName);
 }
 
 bool TSelvarionMainForm::PersonalFileChangedElsewhere() const
 {
-    const QFileInfo file(FPersonalFileName);
-    return file.size() != FPersonalFileSize || file.lastModified() != FPersonalFileTime;
+    return PersonalFileStamp(FPersonalFileName) != FPersonalFileStamp;
 }
 
 bool TSelvarionMainForm::CheckSaveChanges(QObject* sender)

@@ -493,6 +493,13 @@ void TSelvarionMainForm::SetIconColumnWidth(int width)
     FitIconColumn();
 }
 
+void TSelvarionMainForm::ShowIconColumn(bool shown)
+{
+    if (!shown)
+        FIconPanelWidth = FIconColumnWidth;
+    SetIconColumnWidth(shown ? FIconPanelWidth : 0);
+}
+
 void TSelvarionMainForm::SetIconSize(const QSize& size)
 {
     FIconColumnLayout->SetPictureSize(size);

@@ -2,7 +2,6 @@
 // The main window: the editor with the day's page, the icon column, the date and feast
 // bars, the toolbars, the menus and the two-panel status bar. Its calendar and page menu
 // items are live settings that the rest of the program reads at the moment of use.
-#include <QDateTime>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPoint>
@@ -14,6 +13,7 @@
 #include <memory>
 
 #include "day_page_names.h"
+#include "file_mapping.h"
 #include "rich_edit_printing.h"
 
 class QAction;
@@ -52,13 +52,11 @@ public:
     QString FPersonalFileName;
     // The shown page was read from FPersonalFileName (not only named after it).
     bool FPersonalFileShown = false;
-    // Size and time of FPersonalFileName when the page was read from it or saved to it.
-    qint64 FPersonalFileSize = -1;
-    QDateTime FPersonalFileTime;
+    // The stamp of FPersonalFileName when the page was read from it or saved to it.
+    selvmap::FileStamp FPersonalFileStamp;
     QString FMyDocumentsDir;
     QString FAppDataDir;        // ends with a separator
     QString FHelpFileName;
-    int FIconPanelWidth = 54;
     QString FSaveDialogDirectory;   // initial folder of the save dialog
     QPoint FMaxPosition{-4, -4};    // the maximized position kept with the placement
 
@@ -178,6 +176,8 @@ public:
     // The width the icon column asks for; 0 hides it.
     int IconColumnWidth() const { return FIconColumnWidth; }
     void SetIconColumnWidth(int width);
+    // Hides the icon column, or shows it again at the width it had when it was hidden.
+    void ShowIconColumn(bool shown);
     // The day's icon is shown at `size` on this screen, the column as wide as the icon.
     void SetIconSize(const QSize& size);
 
@@ -213,7 +213,7 @@ public:
     // The shown day as "January 7", or in old-calendar mode "January 1/14" (old/civil day).
     QString GetShortDateTitle() const;
 
-    // Takes the size and time of FPersonalFileName as the page on screen knows the file.
+    // Takes the stamp of FPersonalFileName as the page on screen knows the file.
     void RememberPersonalFile();
     // The file differs from what the page on screen knows: another program saved it since.
     bool PersonalFileChangedElsewhere() const;
@@ -330,6 +330,7 @@ private:
     QString FHint;
     bool FHintsShown = true;
     int FIconColumnWidth = 54;
+    int FIconPanelWidth = 54;   // the column's width while it is hidden
     TIconColumnLayout* FIconColumnLayout = nullptr;
     std::shared_ptr<QPrinter> FPrinter;
 };

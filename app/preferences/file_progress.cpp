@@ -10,7 +10,10 @@ constexpr int Steps = 1000;
 
 } // namespace
 
-TFileProgress::TFileProgress(QWidget* owner, const QString& label) : FOwner(owner), FLabel(label) {}
+TFileProgress::TFileProgress(QWidget* owner, const QString& doing, const QString& fileName)
+    : FOwner(owner), FLabel(QStringLiteral("%1 \"%2\"...").arg(doing, fileName))
+{
+}
 
 TFileProgress::~TFileProgress() = default;
 

@@ -14,7 +14,8 @@ public:
     // Files of this many bytes or more show the dialog.
     static constexpr qint64 LargeFileBytes = 8 << 20;
 
-    TFileProgress(QWidget* owner, const QString& label);
+    // The dialog says what is `doing` to which file: Copying "kjv.txt"...
+    TFileProgress(QWidget* owner, const QString& doing, const QString& fileName);
     ~TFileProgress();
     TFileProgress(const TFileProgress&) = delete;
     TFileProgress& operator=(const TFileProgress&) = delete;

@@ -1,11 +1,9 @@
 #include "installed_versions.h"
 
-#include <QFile>
 #include <QUuid>
 
 #include <algorithm>
 
-#include "bible_text.h"
 #include "reg_ini_file.h"
 
 namespace {
@@ -133,11 +131,6 @@ QString RecordName(const QString& version, const TRegIniFile& records)
         if (section.compare(version, Qt::CaseInsensitive) == 0)
             return section;
     return {};
-}
-
-bool PlainFileName(const QString& fileName)
-{
-    return bibletext::IsPlainFileName(QFile::encodeName(fileName).toStdString());
 }
 
 QString ReadInstalledFileName(const QString& version, const TRegIniFile& records)

@@ -58,8 +58,6 @@ void RenameInstalledFile(const QString& oldName, const QString& newName);
 bool InstalledFileExists(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // The name of the record of `version` as the record spells it, empty when there is none.
 QString RecordName(const QString& version, const TRegIniFile& records);
-// Whether a record's file name can be used: a plain file name, without any folder.
-bool PlainFileName(const QString& fileName);
 // The record's file name, empty when missing.
 QString ReadInstalledFileName(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // A text value of the record, empty when missing.

@@ -185,12 +185,7 @@ bool TOptionsDialog::OKButtonClick()
         if (lukanChanged)
             FMainForm.InfoBar->SetCaption(QString::fromStdString(dateBox.GetDayDescription()));
         if (iconsChanged) {
-            if (now.showIcons) {
-                FMainForm.SetIconColumnWidth(FMainForm.FIconPanelWidth);
-            } else {
-                FMainForm.FIconPanelWidth = FMainForm.IconColumnWidth();
-                FMainForm.SetIconColumnWidth(0);
-            }
+            FMainForm.ShowIconColumn(now.showIcons);
             dateBox.ShowDayPage(now.showIcons);
             FMainForm.MainRichEditSelectionChange();
         } else if (numbersChanged || lukanChanged) {
@@ -346,10 +341,13 @@ void TOptionsDialog::childEvent(QChildEvent* e)
 void TOptionsDialog::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    FPageBeforeChoice.reset();
-    // Another running program may have installed or removed versions meanwhile.
-    FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
-    ShowInstalledVersions();
+    // Opened afresh, not shown again after being minimized: another running program may have
+    // installed or removed versions meanwhile.
+    if (!e->spontaneous()) {
+        FPageBeforeChoice.reset();
+        FInstalledVersions = LoadInstalledFileList(InstalledFileListSection, InstalledFilesKey);
+        ShowInstalledVersions();
+    }
     FMainForm.FHelpKeyPressed = false;
     PageControl->setFocus();
 }

@@ -111,8 +111,7 @@ void TOptionsDialog::ScanButtonClick()
                              static_cast<QWidget*>(FileBrowseButton), static_cast<QWidget*>(ScanButton)})
         control->setEnabled(false);
     TScanResult scan;
-    TFileProgress progress(this, QStringLiteral("Scanning ") + MessageQuote + fileName + MessageQuote +
-                                     QStringLiteral("..."));
+    TFileProgress progress(this, QStringLiteral("Scanning"), fileName);
     const TScanFailure failure = ScanBibleFile(FInstallFileName, scan, std::ref(progress));
     font.setBold(false);
     ScanFileLabel->setFont(font);
@@ -242,8 +241,7 @@ void TOptionsDialog::InstallChosenFile()
         QString error;
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup |
                               QFileDevice::ReadOther;
-        TFileProgress progress(this, QStringLiteral("Copying ") + MessageQuote + fileName + MessageQuote +
-                                         QStringLiteral("..."));
+        TFileProgress progress(this, QStringLiteral("Copying"), fileName);
         const TCopyResult copied =
             CopyFileReplacing(FInstallFileName, FMainForm.FAppDataDir + fileName, readOnly, error, std::ref(progress));
         // Cancelled: the page stays as it was, for another try.

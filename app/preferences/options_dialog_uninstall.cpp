@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "bible_search_dlg.h"
+#include "bible_text.h"
 #include "file_copy.h"
 #include "file_progress.h"
 #include "selvarion_main_form.h"
@@ -47,8 +48,7 @@ TCopyResult BackUp(QWidget* owner, const QString& dataDir, const QString& fileNa
     }
     const QString source = dataDir + fileName;
     QString copyError;
-    TFileProgress progress(owner, QStringLiteral("Backing up ") + MessageQuote + fileName + MessageQuote +
-                                      QStringLiteral("..."));
+    TFileProgress progress(owner, QStringLiteral("Backing up"), fileName);
     const TCopyResult copied = CopyFileReplacing(source, folder + fileName, QFileInfo(source).permissions(),
                                                  copyError, std::ref(progress));
     if (copied == TCopyResult::Failed)
@@ -128,8 +128,8 @@ void TOptionsDialog::UninstallSelectedVersion()
     const QString version = FInstalledVersions[index];
     const QString fileName = ReadInstalledFileName(version);
     // A record whose file name leads out of the data folder is damaged: no file is touched for it.
-    const bool damaged = !fileName.isEmpty() && !PlainFileName(fileName);
-    const bool hasFile = !fileName.isEmpty() && !damaged;
+    const bool hasFile = bibletext::IsPlainFileName(QFile::encodeName(fileName).toStdString());
+    const bool damaged = !fileName.isEmpty() && !hasFile;
 
     // The readings page is built again from the built-in files: its edits are asked about first.
     bool readingsInForce = false;

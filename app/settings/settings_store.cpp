@@ -255,13 +255,10 @@ void LoadPreferences(TOptionsDialog& dialog, TSelvarionMainForm& form, const QSt
 
     dialog.ShowDialogs->setChecked(!(dialog.FDontAskSave || dialog.FDontAskProceed));
     dialog.ShowIcons->setChecked(showIcons);
-    if (showIcons) {
-        if (!form.MainImage->pixmap().isNull())
-            form.SetIconColumnWidth(form.MainImage->pixmap().width());
-    } else {
-        form.FIconPanelWidth = form.IconColumnWidth();
-        form.SetIconColumnWidth(0);
-    }
+    if (!showIcons)
+        form.ShowIconColumn(false);
+    else if (!form.MainImage->pixmap().isNull())
+        form.SetIconColumnWidth(form.MainImage->pixmap().width());
     dialog.ShowVerseNumbers->setChecked(showVerseNumbers);
     dialog.UseLukanJump->setChecked(useLukanJump);
     dialog.ShowMainToolbar->setChecked(showMainToolBar);

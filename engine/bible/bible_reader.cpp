@@ -49,9 +49,7 @@ TBibleReader::TBibleReader(IBibleSearchControls& controls, IMessageSink& message
     : Controls(controls), Messages(messages) {}
 
 std::string TBibleReader::BibleFilePath(const std::string& fileName) const {
-    const size_t dot = fileName.rfind('.');
-    const bool builtIn = dot != std::string::npos && fileName.compare(dot, std::string::npos, ".dat") == 0;
-    return (builtIn ? Controls.ProgramDir() : Controls.AppDataDir()) + fileName;
+    return (InProgramFolder(fileName) ? Controls.ProgramDir() : Controls.AppDataDir()) + fileName;
 }
 
 std::shared_ptr<const selvmap::FileCopy> TBibleReader::KeptCopy(const std::string& path) {

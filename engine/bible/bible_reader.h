@@ -113,7 +113,9 @@ public:
     std::string FApocSearchFile = BuiltInApocFile;
     bool FSearchActive = false;
 
-    // Maps `fileName` (".dat": program folder, else the data folder); returns
+    // Whether `fileName` lies in the program folder (".dat" names) rather than the data folder.
+    static bool InProgramFolder(const std::string& fileName) { return fileName.ends_with(".dat"); }
+    // Maps `fileName` (see InProgramFolder); returns
     // the view's base or nullptr and stores it in FMappedText. A name with a folder
     // in it is never read.
     const char* MapBibleFile(const std::string& fileName);
@@ -216,7 +218,7 @@ private:
     std::string SearchFile(int part) const;
     std::string ReadingsFile(int part) const;
 
-    // ".dat" names in the program folder, others in the data folder.
+    // Where `fileName` lies (see InProgramFolder).
     std::string BibleFilePath(const std::string& fileName) const;
     // The kept copy of the file at `path` while the file is as it was read, else nothing.
     std::shared_ptr<const selvmap::FileCopy> KeptCopy(const std::string& path);

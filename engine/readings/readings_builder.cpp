@@ -33,7 +33,7 @@ std::string TReadingsBuilder::MissingFilesMessage()
         if (std::find(missing.begin(), missing.end(), *name) != missing.end() || FReader.BibleFileReadable(*name))
             continue;
         missing.push_back(*name);
-        (name->ends_with(".dat") ? builtIn : installed) = true;
+        (TBibleReader::InProgramFolder(*name) ? builtIn : installed) = true;
     }
     if (missing.empty()) return {};
 

@@ -16,21 +16,24 @@ QString Reason(const QFileDevice& file)
                                                 : QStringLiteral("the file could not be written");
 }
 
-// Writes all of `data`; a short write is tried again, so that the failure that stops it
-// comes with its reason.
-bool WriteAll(QFileDevice& file, const QByteArray& data)
+} // namespace
+
+bool WriteFully(int fd, const char* data, size_t size)
 {
-    qint64 done = 0;
-    while (done < data.size()) {
-        const qint64 n = file.write(data.constData() + done, data.size() - done);
-        if (n <= 0)
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            if (put == 0)
+                errno = EIO;
             return false;
-        done += n;
+        }
+        data += put;
+        size -= size_t(put);
     }
     return true;
 }
-
-} // namespace
 
 QString WriteWholeFile(const QString& path, const QByteArray& data)
 {
@@ -38,14 +41,13 @@ QString WriteWholeFile(const QString& path, const QByteArray& data)
     if (old.exists() && !old.isWritable())
         return qt_error_string(EACCES);
     QSaveFile file(path);
-    // Unbuffered, every write reports its own failure: data held in a buffer would only be
-    // written at the commit, which renames the new file over the old one even when that last
-    // write failed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Reason(file);
-    // A file not committed is removed with the object.
-    if (!WriteAll(file, data))
-        return Reason(file);
+    // Straight to the file, each write reporting its own failure: data held in a buffer would
+    // only be written at the commit, which renames the new file over the old one even when that
+    // last write failed. A file not committed is removed with the object.
+    if (!WriteFully(file.handle(), data.constData(), size_t(data.size())))
+        return qt_error_string(errno);
     // Some file systems only find out at the flush to the disk that there is no room.
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return qt_error_string(errno);
@@ -60,7 +62,8 @@ QString WhyFileCannotBeMade(const QString& path)
     QTemporaryFile probe(path + QStringLiteral(".XXXXXX"));
     if (!probe.open())
         return Reason(probe);
-    if (!WriteAll(probe, QByteArray(256, ' ')) || !probe.flush())
-        return Reason(probe);
+    const QByteArray content(256, ' ');
+    if (!WriteFully(probe.handle(), content.constData(), size_t(content.size())))
+        return qt_error_string(errno);
     return {};
 }

@@ -24,7 +24,6 @@ public:
     bool Open(const QString& path, QString& error);
     // Whether this is the file at `path` as it is now on disk.
     bool Reads(const QString& path) const;
-    QString Path() const { return FPath; }
 
     // The pages of the file by their paths inside it ("html/refdlg/fontdlg.htm").
     QStringList Pages() const;

@@ -38,13 +38,13 @@ int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stam
     // Not blocking: opening a FIFO for reading would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-        error = SystemErrorText(errno);
+        error = std::strerror(errno);
         return -1;
     }
     struct stat st {};
     const bool known = ::fstat(fd, &st) == 0;
     if (!known || !S_ISREG(st.st_mode)) {
-        error = known ? std::string("Not a regular file") : SystemErrorText(errno);
+        error = known ? std::string("Not a regular file") : std::strerror(errno);
         ::close(fd);
         return -1;
     }
@@ -68,6 +68,15 @@ bool OpenRegularFile(QFile& file, QString& error) {
     return true;
 }
 
+bool ReadRegularFile(const QString& path, QByteArray& bytes, QString& error) {
+    QFile file(path);
+    if (!OpenRegularFile(file, error)) return false;
+    bytes = file.readAll();
+    if (file.error() == QFileDevice::NoError) return true;
+    error = file.errorString();
+    return false;
+}
+
 bool RegularFileStamp(const std::string& path, FileStamp& stamp) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
@@ -75,25 +84,22 @@ bool RegularFileStamp(const std::string& path, FileStamp& stamp) {
     return true;
 }
 
-std::string SystemErrorText(int error) { return std::strerror(error); }
-
-std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path, std::string* error) {
-    std::string why = "The file changed while it was read";
+std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path) {
+    std::string error;
     for (int attempt = 0; attempt < 3; ++attempt) {
         FileStamp before;
-        const int fd = OpenRegularFile(path, why, &before);
-        if (fd < 0) break;
+        const int fd = OpenRegularFile(path, error, &before);
+        if (fd < 0) return nullptr;
         if (before.size <= 0 || uint64_t(before.size) > UINT32_MAX) {
-            why = before.size <= 0 ? "The file is empty" : "The file is too large";
             ::close(fd);
-            break;
+            return nullptr;
         }
         auto copy = std::make_shared<FileCopy>();
         copy->path = path;
         copy->size = uint32_t(before.size);
         copy->bytes = std::make_unique_for_overwrite<char[]>(copy->size);
         const bool read = ReadFully(fd, copy->bytes.get(), copy->size);
-        const int readError = errno;
+        const bool failed = !read && errno != 0;
         struct stat after {};
         const bool unchanged = ::fstat(fd, &after) == 0 && StampOf(after) == before;
         ::close(fd);
@@ -101,13 +107,9 @@ std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path, std::strin
             copy->stamp = before;
             return copy;
         }
-        // Cut short or grown meanwhile: read again. A failed read is the system's to explain.
-        if (!read && readError != 0) {
-            why = SystemErrorText(readError);
-            break;
-        }
+        // A failed read ends it; a file cut short or grown meanwhile is read again.
+        if (failed) return nullptr;
     }
-    if (error) *error = why;
     return nullptr;
 }
 

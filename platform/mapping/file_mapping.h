@@ -1,12 +1,14 @@
 #pragma once
-// Reading whole files for the Bible readers. A file is opened only when it is a regular file
-// (a FIFO or a device would keep the program waiting), and read into memory of its own: a
-// file changed or cut short afterwards, by this program or another, leaves the copy as it
-// was read, where a mapped view of it would fault.
+// Opening and reading the files the program is given to read: the Bible files, the settings
+// store, the personalized pages, the files chosen for a version. A file is opened only when it
+// is a regular file (a FIFO or a device would keep the program waiting). The Bible readers
+// take a copy of a whole file in memory of their own: a file changed or cut short afterwards,
+// by this program or another, leaves the copy as it was read, where a mapped view would fault.
 #include <cstdint>
 #include <memory>
 #include <string>
 
+class QByteArray;
 class QFile;
 class QString;
 
@@ -25,11 +27,12 @@ struct FileStamp {
 // a FIFO, a device, a folder). `stamp`, when given, receives the file's stamp.
 int OpenRegularFile(const std::string& path, std::string& error, FileStamp* stamp = nullptr);
 // Opens `file` (by its name) for reading as OpenRegularFile does; false with the reason in `error`.
+// The open file no longer knows its name.
 bool OpenRegularFile(QFile& file, QString& error);
+// Reads the regular file at `path` whole into `bytes`; false with the reason in `error`.
+bool ReadRegularFile(const QString& path, QByteArray& bytes, QString& error);
 // The stamp of the regular file at `path`, without opening it; false when there is none.
 bool RegularFileStamp(const std::string& path, FileStamp& stamp);
-// The system's text for an error number ("No space left on device").
-std::string SystemErrorText(int error);
 
 // A whole file as it was read.
 struct FileCopy {
@@ -39,9 +42,8 @@ struct FileCopy {
     uint32_t size = 0;
 };
 
-// Reads the regular file at `path` whole. Nothing, with the reason in `error` when given,
-// when it cannot be opened or read, is empty, or holds 4 GiB or more; a file that keeps
-// changing while it is read is read again, a few times at most.
-std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path, std::string* error = nullptr);
+// Reads the regular file at `path` whole. Nothing when it cannot be opened or read, is empty,
+// holds 4 GiB or more, or keeps changing while it is read (it is read again a few times).
+std::shared_ptr<const FileCopy> ReadFileCopy(const std::string& path);
 
 }  // namespace selvmap

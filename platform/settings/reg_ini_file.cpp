@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
@@ -421,16 +420,11 @@ struct LoadedStore {
 LoadedStore LoadStore() {
     LoadedStore store;
     const QString fileName = TRegIniFile::StoreFileName();
-    QFile file(fileName);
     if (!QFileInfo::exists(fileName)) return store;
     QByteArray bytes;
     // Only a regular file: a FIFO would keep the program waiting.
     QString error;
-    if (selvmap::OpenRegularFile(file, error)) {
-        bytes = file.readAll();
-        error = file.errorString();
-    }
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    if (!selvmap::ReadRegularFile(fileName, bytes, error)) {
         store.readable = false;
         Report(Trouble::Unreadable,
                QStringLiteral("The settings could not be read from %1: %2. The file is left as it is, and "
@@ -456,8 +450,9 @@ bool KeepDamagedCopy(const QString& fileName, const LoadedStore& store) {
             copyName = name;
             break;
         }
-        QFile existing(name);
-        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == store.bytes) return true;
+        QByteArray existing;
+        QString unreadable;
+        if (selvmap::ReadRegularFile(name, existing, unreadable) && existing == store.bytes) return true;
         if (oldest.isNull() || info.lastModified() < oldest) {
             oldest = info.lastModified();
             copyName = name;

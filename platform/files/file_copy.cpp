@@ -13,33 +13,11 @@
 #include <unistd.h>
 
 #include "file_mapping.h"
+#include "whole_file_write.h"
 
 namespace {
 
 constexpr size_t ChunkBytes = 1 << 20;
-
-QString SystemError(int error)
-{
-    return QString::fromLocal8Bit(selvmap::SystemErrorText(error));
-}
-
-// Writes all of `size` bytes; false with errno set.
-bool WriteFully(int fd, const char* data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t put = ::write(fd, data, size);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0) {
-            if (put == 0)
-                errno = EIO;
-            return false;
-        }
-        data += put;
-        size -= size_t(put);
-    }
-    return true;
-}
 
 // A file descriptor, closed with its holder.
 class TDescriptor {
@@ -97,7 +75,7 @@ TCopyResult CopyFileReplacing(const QString& source, const QString& target, QFil
     TPassingFile out(QFile::encodeName(place.absolutePath() + QStringLiteral("/.") + place.fileName() +
                                        QStringLiteral(".XXXXXX")).toStdString());
     if (out.Fd() < 0) {
-        error = SystemError(errno);
+        error = qt_error_string(errno);
         return TCopyResult::Failed;
     }
     const auto buffer = std::make_unique_for_overwrite<char[]>(ChunkBytes);
@@ -106,7 +84,7 @@ TCopyResult CopyFileReplacing(const QString& source, const QString& target, QFil
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0 || (got > 0 && !WriteFully(out.Fd(), buffer.get(), size_t(got)))) {
-            error = SystemError(errno);
+            error = qt_error_string(errno);
             return TCopyResult::Failed;
         }
         if (got == 0)
@@ -117,7 +95,7 @@ TCopyResult CopyFileReplacing(const QString& source, const QString& target, QFil
     }
     // The copy has reached the disk before it takes the target's name.
     if (::fsync(out.Fd()) != 0 || !out.Close()) {
-        error = SystemError(errno);
+        error = qt_error_string(errno);
         return TCopyResult::Failed;
     }
     QFile copy(QFile::decodeName(out.Name().c_str()));
@@ -126,7 +104,7 @@ TCopyResult CopyFileReplacing(const QString& source, const QString& target, QFil
         return TCopyResult::Failed;
     }
     if (std::rename(out.Name().c_str(), QFile::encodeName(target).constData()) != 0) {
-        error = SystemError(errno);
+        error = qt_error_string(errno);
         return TCopyResult::Failed;
     }
     out.Keep();
