@@ -120,11 +120,6 @@ void RenameInstalledFile(const QString& oldName, const QString& newName)
         registry.MoveSection(passing, newName);
 }
 
-bool InstalledFileExists(const QString& version, const TRegIniFile& records)
-{
-    return !version.isEmpty() && records.SectionExists(version);
-}
-
 QString RecordName(const QString& version, const TRegIniFile& records)
 {
     for (const QString& section : RecordSections(records))

@@ -55,9 +55,8 @@ void RenameInstalledFile(const QString& oldName, const QString& newName);
 
 // The reads below open the store each time; a caller reading several values opens it once,
 // at InstalledFilesKey, and passes it as `records`.
-bool InstalledFileExists(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // The name of the record of `version` as the record spells it, empty when there is none.
-QString RecordName(const QString& version, const TRegIniFile& records);
+QString RecordName(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // The record's file name, empty when missing.
 QString ReadInstalledFileName(const QString& version, const TRegIniFile& records = TRegIniFile(InstalledFilesKey));
 // A text value of the record, empty when missing.

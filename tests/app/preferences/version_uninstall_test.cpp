@@ -50,7 +50,7 @@ TEST_F(UninstallTest, RolesReturnToTheBuiltInVersionAndBackupsAreKept)
     EXPECT_TRUE(Page().contains("Herod the king"));
     EXPECT_FALSE(QFileInfo::exists(env.DataDir() + "web.txt"));
     EXPECT_TRUE(QFileInfo::exists(env.DataDir() + "Backup/web.txt"));
-    EXPECT_FALSE(InstalledFileExists(WebName));
+    EXPECT_EQ(RecordName(WebName), "");
     EXPECT_TRUE(Options().FInstalledVersions.isEmpty());
     EXPECT_EQ(Options().FileLabels[1]->text(), "Not Installed");
     EXPECT_FALSE(Options().UninstallButton->isEnabled());
@@ -78,7 +78,7 @@ TEST_F(UninstallTest, FailedBackupKeepsTheVersionAndCancelsNothingElse)
     EXPECT_TRUE(LastMessage().startsWith("Unable to create the backup directory." + LineBreak)) << LastMessage().toStdString();
     EXPECT_TRUE(LastMessage().endsWith(".\n\"web.txt\" was not backed up.\n\"World English Bible\" stays installed."));
     EXPECT_TRUE(QFileInfo::exists(env.DataDir() + "web.txt"));
-    EXPECT_TRUE(InstalledFileExists(WebName));
+    EXPECT_EQ(RecordName(WebName), WebName);
     EXPECT_EQ(Options().FInstalledVersions, QStringList({WebName}));
     EXPECT_EQ(Options().ActiveNT1->text(), WebName);
     EXPECT_EQ(Reader().FNewTReadingsFile, "web.txt");
@@ -93,7 +93,7 @@ TEST_F(UninstallTest, DontAskAgainAndTheSaveQuestion)
     Answer({QMessageBox::Yes, QMessageBox::Cancel}, true);
     Uninstall(1);
     EXPECT_EQ(Page(), edited);
-    EXPECT_TRUE(InstalledFileExists(WebName));
+    EXPECT_EQ(RecordName(WebName), WebName);
     EXPECT_TRUE(Options().FDontAskProceed);
     EXPECT_FALSE(Options().ShowDialogs->isChecked());
     Options().CancelButtonClick();
@@ -103,7 +103,7 @@ TEST_F(UninstallTest, DontAskAgainAndTheSaveQuestion)
     Answer({QMessageBox::No, QMessageBox::No}, true);
     Uninstall(1);
     EXPECT_EQ(env.messages.size(), 4) << env.messages.join('|').toStdString();
-    EXPECT_FALSE(InstalledFileExists(WebName));
+    EXPECT_EQ(RecordName(WebName), "");
     EXPECT_TRUE(Options().FDontAskSave);
     EXPECT_EQ(Options().FSaveBackups, 7);
     EXPECT_FALSE(QFileInfo::exists(env.DataDir() + "Backup"));
@@ -114,7 +114,7 @@ TEST_F(UninstallTest, RenameMovesTheRecordAndTheRolesFollow)
     Rename(1, QStringLiteral("WEB 2015"));
     EXPECT_EQ(Options().FInstalledVersions, QStringList({"WEB 2015"}));
     EXPECT_EQ(Options().FileLabels[1]->text(), "WEB 2015");
-    EXPECT_FALSE(InstalledFileExists(WebName));
+    EXPECT_EQ(RecordName(WebName), "");
     EXPECT_EQ(ReadInstalledFileName(QStringLiteral("WEB 2015")), "web.txt");
     EXPECT_EQ(Options().ActiveNT1->text(), "WEB 2015");
     EXPECT_EQ(Options().ActiveNT2->text(), "WEB 2015");
@@ -202,7 +202,7 @@ TEST_F(UninstallTest, RecordsNamingFilesOutsideTheDataFolderTouchNoFile)
     Uninstall(2);
     EXPECT_EQ(LastMessage(), "The record of \"Evil\" was damaged: its file name \"" + evilName + "\" is not the name "
                              "of a file in the data folder.\nThe version was uninstalled, and no file was backed up or removed.");
-    EXPECT_FALSE(InstalledFileExists("Evil"));
+    EXPECT_EQ(RecordName("Evil"), "");
     QFile file(victim);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "Mine, not a Bible.");
     EXPECT_EQ(QFile::permissions(victim) & (QFile::ReadOwner | QFile::WriteOwner), QFile::ReadOwner);
